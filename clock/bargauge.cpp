@@ -1,0 +1,41 @@
+#include "clock/bargauge.h"
+
+#include "clock/barkind.h"
+#include "clock/gaugescale.h"
+
+namespace {
+
+// Bars and marks leave 10 pixels free at the left and right of the area.
+constexpr int kMargin = 10;
+// Marks are 1 pixel wide and stand in the 2 rows just above the bar.
+constexpr int kMarkHeight = 2;
+// Space below a bar, before the next one.
+constexpr int kGap = 10;
+
+CalendarFields LocalFields(const CTime& time)
+{
+    struct tm local;
+    time.GetLocalTm(&local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+}  // namespace
+
+CBarGauge::CBarGauge(int nKind) : m_nKind(nKind), m_crColor(RGB(128, 80, 128)) {}
+
+int CBarGauge::Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample)
+{
+    CalendarFields fields{};
+    if (m_nKind != BAR_MILLISECOND) {
+        m_time = CTime(pSample->time);
+        fields = LocalFields(m_time);
+    }
+    const GaugeScale scale = ComputeGaugeScale(m_nKind, fields, pSample->millitm);
+    const int span = nWidth - 2 * kMargin;
+
+    for (int k = 0; k < scale.e; k += scale.d)
+        pDC->FillSolidRect(kMargin + (span * k) / scale.e, y - kMarkHeight, 1, kMarkHeight, m_crColor);
+    pDC->FillSolidRect(kMargin, y, static_cast<int>(span * scale.x), nHeight, m_crColor);
+    pDC->FillSolidRect(nWidth - kMargin, y - kMarkHeight, 1, kMarkHeight, m_crColor);
+    return y + nHeight + kGap;
+}

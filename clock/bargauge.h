@@ -1,0 +1,25 @@
+// One bar of the clock face: a horizontal bar filled by the elapsed part of its
+// period, with one-pixel tick marks along its top edge.
+#pragma once
+
+#include "platform/afxgdi.h"
+#include "platform/afxtime.h"
+#include "platform/timeb.h"
+
+class CBarGauge {
+public:
+    explicit CBarGauge(int nKind);
+
+    void SetColor(COLORREF crColor) { m_crColor = crColor; }
+    COLORREF GetColor() const { return m_crColor; }
+    int GetKind() const { return m_nKind; }
+
+    // Draws the marks and the bar with its top at row y, into an area nWidth
+    // wide whose left edge is 0, and returns the top row of the next bar.
+    int Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample);
+
+private:
+    CTime m_time;
+    int m_nKind;
+    COLORREF m_crColor;
+};

@@ -1,0 +1,14 @@
+#include "platform/afxtime.h"
+
+struct tm* CTime::GetLocalTm(struct tm* ptm) const
+{
+    thread_local struct tm s_tm;
+    struct tm* result = ptm ? ptm : &s_tm;
+    const time_t seconds = static_cast<time_t>(m_time);
+    if (!localtime_r(&seconds, result)) {
+        *result = {};  // out of the C library's range: the epoch's fields stay zero
+        result->tm_mday = 1;
+        result->tm_year = 70;
+    }
+    return result;
+}

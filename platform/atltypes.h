@@ -1,0 +1,41 @@
+// CPoint, CSize and CRect: the framework's value types over POINT, SIZE and RECT.
+#pragma once
+
+#include "platform/windef.h"
+
+class CPoint : public POINT {
+public:
+    CPoint() : POINT{0, 0} {}
+    CPoint(int initX, int initY) : POINT{initX, initY} {}
+
+    bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
+};
+
+class CSize : public SIZE {
+public:
+    CSize() : SIZE{0, 0} {}
+    CSize(int initCX, int initCY) : SIZE{initCX, initCY} {}
+
+    bool operator==(const CSize& other) const { return cx == other.cx && cy == other.cy; }
+};
+
+class CRect : public RECT {
+public:
+    CRect() : RECT{0, 0, 0, 0} {}
+    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    CRect(const RECT& rc) : RECT(rc) {}
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    CSize Size() const { return CSize(Width(), Height()); }
+    CPoint TopLeft() const { return CPoint(left, top); }
+    BOOL IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
+    void SetRect(int l, int t, int r, int b) { *this = CRect(l, t, r, b); }
+
+    operator LPRECT() { return this; }
+    operator LPCRECT() const { return this; }
+    bool operator==(const CRect& other) const
+    {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};

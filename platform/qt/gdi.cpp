@@ -1,0 +1,180 @@
+// GDI objects, memory device contexts and their pixel operations on QImage.
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "platform/qt/gdiobjects.h"
+
+namespace {
+
+// Every memory context starts with this 1 x 1 bitmap selected, as on Windows;
+// it may be selected into any number of contexts and is never deleted.
+GdiBitmap* StockBitmap()
+{
+    static GdiBitmap* s_stock = [] {
+        auto* bitmap = new GdiBitmap(1, 1);
+        bitmap->stock = true;
+        return bitmap;
+    }();
+    return s_stock;
+}
+
+// Clips a rectangle to the image; false when nothing of it remains.
+bool ClipToImage(const QImage& image, RECT& rc)
+{
+    rc.left = std::max<LONG>(rc.left, 0);
+    rc.top = std::max<LONG>(rc.top, 0);
+    rc.right = std::min<LONG>(rc.right, image.width());
+    rc.bottom = std::min<LONG>(rc.bottom, image.height());
+    return rc.left < rc.right && rc.top < rc.bottom;
+}
+
+// Direct pixel fill: no painter and no allocation, so the clock can fill
+// dozens of small rectangles per frame cheaply.
+void FillImageRect(QImage& image, RECT rc, COLORREF color)
+{
+    if (!ClipToImage(image, rc))
+        return;
+    const QRgb pixel = PixelFromColorRef(color);
+    const int width = rc.right - rc.left;
+    const qsizetype stride = image.bytesPerLine();
+    uchar* line = image.bits() + rc.top * stride + rc.left * qsizetype(sizeof(QRgb));
+    for (int row = rc.top; row < rc.bottom; ++row, line += stride)
+        std::fill_n(reinterpret_cast<QRgb*>(line), width, pixel);
+}
+
+void CopyImageRect(QImage& dst, int x, int y, int cx, int cy, const QImage& src, int xs, int ys)
+{
+    // Clip the source and the destination together, keeping them aligned.
+    const int shiftLeft = std::max({0, -x, -xs});
+    const int shiftTop = std::max({0, -y, -ys});
+    x += shiftLeft, xs += shiftLeft, cx -= shiftLeft;
+    y += shiftTop, ys += shiftTop, cy -= shiftTop;
+    cx = std::min({cx, dst.width() - x, src.width() - xs});
+    cy = std::min({cy, dst.height() - y, src.height() - ys});
+    if (cx <= 0 || cy <= 0)
+        return;
+    for (int row = 0; row < cy; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(ys + row)) + xs;
+        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(y + row)) + x;
+        std::memmove(to, from, size_t(cx) * sizeof(QRgb));
+    }
+}
+
+}  // namespace
+
+GdiBitmap::GdiBitmap(int cx, int cy) : image(cx, cy, QImage::Format_RGB32)
+{
+    image.fill(Qt::black);
+}
+
+HDC__::~HDC__() = default;
+
+HDC CreateCompatibleDC(HDC)
+{
+    auto* dc = new HDC__;
+    dc->bitmap = StockBitmap();
+    return dc;
+}
+
+BOOL DeleteDC(HDC hdc)
+{
+    if (!hdc)
+        return FALSE;
+    if (hdc->bitmap && !hdc->bitmap->stock)
+        hdc->bitmap->selectedInto = nullptr;
+    delete hdc;
+    return TRUE;
+}
+
+HBITMAP CreateCompatibleBitmap(HDC, int cx, int cy)
+{
+    if (cx < 0 || cy < 0)
+        return nullptr;
+    auto* bitmap = new GdiBitmap(std::max(cx, 1), std::max(cy, 1));
+    if (bitmap->image.isNull()) {  // too large to allocate
+        delete bitmap;
+        return nullptr;
+    }
+    return bitmap;
+}
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
+{
+    auto* bitmap = dynamic_cast<GdiBitmap*>(h);
+    if (!hdc || !bitmap || !hdc->IsMemory())
+        return nullptr;
+    if (bitmap->selectedInto && bitmap->selectedInto != hdc)
+        return nullptr;
+    GdiBitmap* previous = hdc->bitmap;
+    if (previous && !previous->stock)
+        previous->selectedInto = nullptr;
+    hdc->bitmap = bitmap;
+    if (!bitmap->stock)
+        bitmap->selectedInto = hdc;
+    return previous;
+}
+
+BOOL DeleteObject(HGDIOBJ ho)
+{
+    if (!ho)
+        return FALSE;
+    if (auto* bitmap = dynamic_cast<GdiBitmap*>(ho)) {
+        if (bitmap->stock || bitmap->selectedInto)
+            return FALSE;
+    }
+    delete ho;
+    return TRUE;
+}
+
+DWORD GetObjectType(HGDIOBJ h)
+{
+    if (dynamic_cast<HBITMAP>(h))
+        return OBJ_BITMAP;
+    if (dynamic_cast<HBRUSH>(h))
+        return OBJ_BRUSH;
+    if (dynamic_cast<HPEN>(h))
+        return OBJ_PEN;
+    if (dynamic_cast<HFONT>(h))
+        return OBJ_FONT;
+    if (dynamic_cast<HRGN>(h))
+        return OBJ_REGION;
+    return 0;
+}
+
+COLORREF SetBkColor(HDC hdc, COLORREF color)
+{
+    if (!hdc)
+        return CLR_INVALID;
+    return std::exchange(hdc->bkColor, color);
+}
+
+COLORREF GetBkColor(HDC hdc)
+{
+    return hdc ? hdc->bkColor : CLR_INVALID;
+}
+
+BOOL ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UINT, const int*)
+{
+    if (!hdc)
+        return FALSE;
+    if ((options & ETO_OPAQUE) && lprect && hdc->Image())
+        FillImageRect(*hdc->Image(), *lprect, hdc->bkColor);
+    return TRUE;
+}
+
+BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop)
+{
+    if (!hdc || !hdcSrc || rop != SRCCOPY || !hdc->Image() || !hdcSrc->Image())
+        return FALSE;
+    CopyImageRect(*hdc->Image(), x, y, cx, cy, *hdcSrc->Image(), x1, y1);
+    return TRUE;
+}
+
+COLORREF GetPixel(HDC hdc, int x, int y)
+{
+    const QImage* image = hdc ? hdc->Image() : nullptr;
+    if (!image || !image->valid(x, y))
+        return CLR_INVALID;
+    return ColorRefFromPixel(image->pixel(x, y));
+}

@@ -1,0 +1,37 @@
+// The content behind the GDI handles. Only the Qt backend sees these.
+#pragma once
+
+#include <QImage>
+
+#include "platform/wingdi.h"
+
+struct GdiBitmap : HBITMAP__ {
+    explicit GdiBitmap(int cx, int cy);
+
+    QImage image;       // Format_RGB32: 0xffRRGGBB per pixel
+    HDC selectedInto = nullptr;
+    bool stock = false;
+};
+
+// A device context. Memory contexts draw into their selected bitmap; the
+// backend's window and screen contexts draw through a QPainter.
+struct HDC__ {
+    virtual ~HDC__();
+
+    bool IsMemory() const { return memory; }
+    QImage* Image() const { return bitmap ? &bitmap->image : nullptr; }
+
+    bool memory = true;
+    GdiBitmap* bitmap = nullptr;
+    COLORREF bkColor = 0xFFFFFF;
+};
+
+// Converts between the 0x00BBGGRR colour reference and a Format_RGB32 pixel.
+constexpr QRgb PixelFromColorRef(COLORREF cr)
+{
+    return 0xFF000000u | (QRgb(cr & 0xFF) << 16) | (cr & 0xFF00) | ((cr >> 16) & 0xFF);
+}
+constexpr COLORREF ColorRefFromPixel(QRgb px)
+{
+    return ((px >> 16) & 0xFF) | (px & 0xFF00) | ((px & 0xFF) << 16);
+}

@@ -1,0 +1,51 @@
+// Basic Windows types, with the sizes and values the program relies on.
+#pragma once
+
+#include <cstdint>
+
+using BOOL = int;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using UINT = unsigned int;
+using LONG = std::int32_t;
+using COLORREF = DWORD;
+using LPCSTR = const char*;
+using LPSTR = char*;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+using LPRECT = RECT*;
+using LPCRECT = const RECT*;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+// A colour reference is laid out 0x00BBGGRR: red in the low byte.
+constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
+{
+    return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
+}
+constexpr BYTE GetRValue(COLORREF rgb) { return BYTE(rgb); }
+constexpr BYTE GetGValue(COLORREF rgb) { return BYTE(rgb >> 8); }
+constexpr BYTE GetBValue(COLORREF rgb) { return BYTE(rgb >> 16); }
+
+// Raster operation of BitBlt: copy the source as it is.
+constexpr DWORD SRCCOPY = 0x00CC0020;

@@ -1,0 +1,38 @@
+# Package lists and the installer shared by run.sh and test.sh.
+# Sourced, not run: it defines ensure_packages.
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+                fonts-ipafont-gothic fonts-ipafont-mincho)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
+               clang libclang-rt-14-dev
+               xvfb xauth xdotool x11-utils faketime imagemagick)
+
+# Installs whichever of the named Debian packages are missing. Nothing is
+# installed (and apt is not touched) when all of them are present already.
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "tarvik: missing packages (${missing[*]}) and no sudo to install them" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "tarvik: installing ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+# Configures and builds the Release tree in build/.
+build_release() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build
+}

@@ -1,0 +1,49 @@
+// A memory device context with its own bitmap, for pixel checks.
+#pragma once
+
+#include <set>
+
+#include "platform/afxgdi.h"
+
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF background) : m_width(width), m_height(height)
+    {
+        m_dc.CreateCompatibleDC(nullptr);
+        m_bitmap.CreateCompatibleBitmap(&m_dc, width, height);
+        m_dc.SelectObject(&m_bitmap);
+        m_dc.FillSolidRect(0, 0, width, height, background);
+    }
+    ~Canvas() { m_dc.DeleteDC(); }  // deselects the bitmap before it is deleted
+
+    CDC* DC() { return &m_dc; }
+    COLORREF At(int x, int y) const { return m_dc.GetPixel(x, y); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+    // Columns of row y whose pixel has the given colour.
+    std::set<int> ColumnsOf(int y, COLORREF color) const
+    {
+        std::set<int> columns;
+        for (int x = 0; x < m_width; ++x)
+            if (At(x, y) == color)
+                columns.insert(x);
+        return columns;
+    }
+
+    // Number of pixels of the whole bitmap with the given colour.
+    int Count(COLORREF color) const
+    {
+        int n = 0;
+        for (int y = 0; y < m_height; ++y)
+            for (int x = 0; x < m_width; ++x)
+                n += At(x, y) == color;
+        return n;
+    }
+
+private:
+    int m_width;
+    int m_height;
+    CDC m_dc;
+    CBitmap m_bitmap;
+};
