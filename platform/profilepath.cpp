@@ -1,0 +1,53 @@
+#include "platform/profilepath.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/inifile.h"
+
+std::string ProfilePathBeside(std::string_view modulePath)
+{
+    const size_t slash = modulePath.rfind('/');
+    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const size_t dot = modulePath.rfind('.');
+    std::string path(modulePath);
+    if (dot != std::string_view::npos && dot > nameStart)
+        path.resize(dot);
+    return path + ".ini";
+}
+
+std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConfigHome, const char* home)
+{
+    const std::string beside = ProfilePathBeside(modulePath);
+    const std::string fileName = beside.substr(beside.rfind('/') + 1);
+    std::string config;
+    if (xdgConfigHome && xdgConfigHome[0] == '/')
+        config = xdgConfigHome;
+    else
+        config = std::string(home ? home : "") + "/.config";
+    return config + "/tarvik/" + fileName;
+}
+
+std::string ChooseProfilePath(std::string_view modulePath)
+{
+    const std::string beside = ProfilePathBeside(modulePath);
+    if (ini::CanReplace(beside))
+        return beside;
+    return ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+std::string ModulePath()
+{
+    std::vector<char> buffer(PATH_MAX);
+    for (;;) {
+        const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (n < 0)
+            return {};
+        if (size_t(n) < buffer.size())
+            return std::string(buffer.data(), size_t(n));
+        buffer.resize(buffer.size() * 2);
+    }
+}

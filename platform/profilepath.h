@@ -1,0 +1,24 @@
+// Where the program keeps its INI file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The INI file beside an executable: its path with the extension of the file
+// name replaced by ".ini", or ".ini" appended when the name has none. Only a
+// '.' inside the last path component, and not as its first character, starts
+// an extension: /opt/my.apps/desk.new.exe gives /opt/my.apps/desk.new.ini,
+// ~/.local/bin/tarvik gives ~/.local/bin/tarvik.ini.
+std::string ProfilePathBeside(std::string_view modulePath);
+
+// The same file name in the user's configuration folder:
+// $XDG_CONFIG_HOME/tarvik/, or ~/.config/tarvik/ when XDG_CONFIG_HOME is unset
+// or not absolute.
+std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConfigHome, const char* home);
+
+// The INI file the program uses: the one beside the executable when it can be
+// written or created there, otherwise the one in the configuration folder.
+std::string ChooseProfilePath(std::string_view modulePath);
+
+// The running program's own executable, from /proc/self/exe.
+std::string ModulePath();

@@ -1,0 +1,71 @@
+#include "platform/winbase.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "platform/inifile.h"
+
+namespace {
+
+std::optional<std::string> ReadValue(LPCSTR section, LPCSTR key, LPCSTR file)
+{
+    if (!section || !key || !file)
+        return std::nullopt;
+    const auto text = ini::ReadFile(file);
+    if (!text)
+        return std::nullopt;
+    return ini::FindValue(*text, section, key);
+}
+
+bool BreaksLines(std::string_view s)
+{
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+}  // namespace
+
+UINT GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, int nDefault, LPCSTR lpFileName)
+{
+    const auto value = ReadValue(lpAppName, lpKeyName, lpFileName);
+    if (!value || value->empty())
+        return UINT(nDefault);
+    return ini::ParseInt(*value);
+}
+
+DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault, LPSTR lpReturnedString,
+                               DWORD nSize, LPCSTR lpFileName)
+{
+    if (!lpReturnedString || nSize == 0)
+        return 0;
+    const auto value = ReadValue(lpAppName, lpKeyName, lpFileName);
+    const std::string text = value ? *value : std::string(lpDefault ? lpDefault : "");
+    const size_t n = std::min<size_t>(text.size(), nSize - 1);
+    std::memcpy(lpReturnedString, text.data(), n);
+    lpReturnedString[n] = '\0';
+    return DWORD(n);
+}
+
+BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName)
+{
+    if (!lpAppName || !lpKeyName || !lpString || !lpFileName)
+        return FALSE;
+    const std::string_view section(lpAppName), key(lpKeyName), value(lpString);
+    if (BreaksLines(section) || BreaksLines(key) || BreaksLines(value) || key.find('=') != std::string_view::npos ||
+        section.find(']') != std::string_view::npos)
+        return FALSE;
+
+    const auto text = ini::ReadFile(lpFileName);
+    struct stat st;
+    if (!text && stat(lpFileName, &st) == 0)
+        return FALSE;  // there but unreadable: never overwrite what cannot be kept
+    if (!text)
+        return ini::ReplaceFile(lpFileName, ini::NewFileWith(section, key, value));
+    const auto updated = ini::WithValue(*text, section, key, value);
+    if (!updated)
+        return TRUE;  // the file holds that value already
+    return ini::ReplaceFile(lpFileName, *updated);
+}

@@ -1,0 +1,45 @@
+#include "settings/settingsprofile.h"
+
+#include "settings/profilekeys.h"
+
+std::array<int, BAR_KIND_COUNT> ParseBars(std::string_view bars)
+{
+    std::array<int, BAR_KIND_COUNT> show{};
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
+        show[kind] = size_t(kind) < bars.size() && bars[kind] == 'Y';
+    return show;
+}
+
+std::string FormatBars(const CSettingDlg& settings)
+{
+    std::string bars;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
+        bars += settings.GetShow(kind) ? 'Y' : 'N';
+    return bars;
+}
+
+void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings)
+{
+    using namespace profile;
+    const auto show = ParseBars(pApp->GetProfileString(kSection, kBars, kDefaultBars));
+    const int interval = int(pApp->GetProfileInt(kSection, kUpdate, kDefaultUpdate));
+    const auto barColor = COLORREF(pApp->GetProfileInt(kSection, kFgColor, int(kDefaultFgColor)));
+    const auto backColor = COLORREF(pApp->GetProfileInt(kSection, kBgColor, int(kDefaultBgColor)));
+    const int useSysColor = int(pApp->GetProfileInt(kSection, kUseSysColor, kDefaultUseSysColor));
+    settings.SetDisplaySettings(show.data(), interval, useSysColor, barColor, backColor);
+}
+
+void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const CSettingDlg& settings)
+{
+    using namespace profile;
+    const std::string bars = FormatBars(settings);
+    pApp->WriteProfileInt(kSection, kWinTop, rcWindow.top);
+    pApp->WriteProfileInt(kSection, kWinBottom, rcWindow.bottom);
+    pApp->WriteProfileInt(kSection, kWinLeft, rcWindow.left);
+    pApp->WriteProfileInt(kSection, kWinRight, rcWindow.right);
+    pApp->WriteProfileString(kSection, kBars, bars.c_str());
+    pApp->WriteProfileInt(kSection, kUpdate, settings.GetInterval());
+    pApp->WriteProfileInt(kSection, kFgColor, int(settings.GetBarColor()));
+    pApp->WriteProfileInt(kSection, kBgColor, int(settings.GetBackColor()));
+    pApp->WriteProfileInt(kSection, kUseSysColor, settings.GetUseSysColor());
+}

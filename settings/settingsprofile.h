@@ -1,0 +1,25 @@
+// Reading the display settings from the INI file and writing them back with the
+// main window's rectangle.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "clock/barkind.h"
+#include "platform/afxwin.h"
+#include "settings/settingdlg.h"
+
+// The shown flags of a BARS value: 1 where the character is an upper-case 'Y'.
+// Missing positions count as hidden; characters after the seventh are ignored.
+std::array<int, BAR_KIND_COUNT> ParseBars(std::string_view bars);
+
+// The BARS value of the shown flags: "Y" for every non-zero flag, else "N".
+std::string FormatBars(const CSettingDlg& settings);
+
+// Reads BARS, UPDATE, FGCOLOR, BGCOLOR and USESYSCOLOR (in that order) into the
+// settings; a missing key gives its default.
+void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings);
+
+// Writes the nine keys: the window rectangle, then the display settings.
+void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const CSettingDlg& settings);

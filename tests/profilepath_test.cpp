@@ -1,0 +1,67 @@
+// Where the INI file lies.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "platform/profilepath.h"
+#include "tempdir.h"
+
+namespace {
+
+struct PathRow {
+    const char* module;
+    const char* ini;
+};
+void PrintTo(const PathRow& r, std::ostream* os) { *os << r.module; }
+
+class ProfilePathBesideTest : public ::testing::TestWithParam<PathRow> {};
+
+TEST_P(ProfilePathBesideTest, ReplacesTheExtensionOfTheFileName)
+{
+    EXPECT_EQ(ProfilePathBeside(GetParam().module), GetParam().ini);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ProfilePathBesideTest,
+                         ::testing::Values(PathRow{"/opt/apps/desk.exe", "/opt/apps/desk.ini"},
+                                           PathRow{"/opt/apps/desk.new.exe", "/opt/apps/desk.new.ini"},
+                                           PathRow{"/opt/apps/desk", "/opt/apps/desk.ini"},
+                                           PathRow{"/opt/my.apps/desk", "/opt/my.apps/desk.ini"},
+                                           PathRow{"/home/u/.local/bin/tarvik", "/home/u/.local/bin/tarvik.ini"},
+                                           PathRow{"/home/u/bin/.tarvik", "/home/u/bin/.tarvik.ini"},
+                                           PathRow{"/home/u/bin/tarvik.", "/home/u/bin/tarvik.ini"},
+                                           PathRow{"tarvik", "tarvik.ini"}));
+
+TEST(ProfilePathInConfigTest, FollowsXdgConfigHome)
+{
+    EXPECT_EQ(ProfilePathInConfig("/usr/local/bin/tarvik", "/x/cfg", "/home/u"), "/x/cfg/tarvik/tarvik.ini");
+    EXPECT_EQ(ProfilePathInConfig("/usr/local/bin/tarvik", nullptr, "/home/u"), "/home/u/.config/tarvik/tarvik.ini");
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    EXPECT_EQ(ProfilePathInConfig("/usr/bin/tarvik.bin", "cfg", "/home/u"), "/home/u/.config/tarvik/tarvik.ini");
+}
+
+TEST(ChooseProfilePathTest, BesideTheExecutableWhenItCanBeWritten)
+{
+    TempDir dir;
+    const std::string exe = dir.File("tarvik");
+    EXPECT_EQ(ChooseProfilePath(exe), dir.File("tarvik.ini"));  // can be created
+
+    WriteText(dir.File("tarvik.ini"), "[SETTING]\n");
+    EXPECT_EQ(ChooseProfilePath(exe), dir.File("tarvik.ini"));  // can be written
+}
+
+TEST(ChooseProfilePathTest, ConfigFolderWhenTheExecutableFolderIsReadOnly)
+{
+    TempDir dir;
+    TempDir config;
+    mkdir(dir.File("bin").c_str(), 0555);
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    EXPECT_EQ(ChooseProfilePath(dir.File("bin/tarvik")), config.File("tarvik/tarvik.ini"));
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(ModulePathTest, IsThisTestProgram)
+{
+    EXPECT_NE(ModulePath().find("tarvik_unit_tests"), std::string::npos);
+}
+
+}  // namespace

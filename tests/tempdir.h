@@ -1,0 +1,61 @@
+// A fresh folder under /tmp, removed with its content when the test ends.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class TempDir {
+public:
+    TempDir()
+    {
+        char name[] = "/tmp/tarvik-test-XXXXXX";
+        m_path = mkdtemp(name);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+inline void WriteText(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+inline std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+inline bool Exists(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+// Number of entries in a folder: a write must leave no temporary file behind.
+inline int EntryCount(const std::string& dir)
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
+        ++n;
+    return n;
+}
