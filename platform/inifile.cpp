@@ -15,9 +15,11 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// Blanks around names and values. A carriage return counts too, so that a
+// line ending in a lone CR reads the same once a line feed follows it.
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
 std::string_view Trim(std::string_view s)

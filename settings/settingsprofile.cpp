@@ -18,6 +18,16 @@ std::string FormatBars(const CSettingDlg& settings)
     return bars;
 }
 
+CRect LoadWindowRect(CWinApp* pApp)
+{
+    using namespace profile;
+    const int top = int(pApp->GetProfileInt(kSection, kWinTop, kDefaultWinTop));
+    const int bottom = int(pApp->GetProfileInt(kSection, kWinBottom, kDefaultWinBottom));
+    const int left = int(pApp->GetProfileInt(kSection, kWinLeft, kDefaultWinLeft));
+    const int right = int(pApp->GetProfileInt(kSection, kWinRight, kDefaultWinRight));
+    return CRect(left, top, right, bottom);
+}
+
 void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings)
 {
     using namespace profile;

@@ -17,6 +17,10 @@ std::array<int, BAR_KIND_COUNT> ParseBars(std::string_view bars);
 // The BARS value of the shown flags: "Y" for every non-zero flag, else "N".
 std::string FormatBars(const CSettingDlg& settings);
 
+// The main window's stored outer rectangle: WINTOP, WINBOTTOM, WINLEFT and
+// WINRIGHT, read in that order, each with its default.
+CRect LoadWindowRect(CWinApp* pApp);
+
 // Reads BARS, UPDATE, FGCOLOR, BGCOLOR and USESYSCOLOR (in that order) into the
 // settings; a missing key gives its default.
 void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings);

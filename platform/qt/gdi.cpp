@@ -158,16 +158,33 @@ BOOL ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UI
 {
     if (!hdc)
         return FALSE;
-    if ((options & ETO_OPAQUE) && lprect && hdc->Image())
+    if (!(options & ETO_OPAQUE) || !lprect)
+        return TRUE;
+    if (hdc->Image()) {
         FillImageRect(*hdc->Image(), *lprect, hdc->bkColor);
+    } else if (hdc->painter) {
+        const RECT& rc = *lprect;
+        if (rc.right > rc.left && rc.bottom > rc.top)
+            hdc->painter->fillRect(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top),
+                                   QColor::fromRgb(PixelFromColorRef(hdc->bkColor)));
+    }
     return TRUE;
 }
 
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop)
 {
-    if (!hdc || !hdcSrc || rop != SRCCOPY || !hdc->Image() || !hdcSrc->Image())
+    if (!hdc || !hdcSrc || rop != SRCCOPY || !hdcSrc->Image())
         return FALSE;
-    CopyImageRect(*hdc->Image(), x, y, cx, cy, *hdcSrc->Image(), x1, y1);
+    if (hdc->Image()) {
+        CopyImageRect(*hdc->Image(), x, y, cx, cy, *hdcSrc->Image(), x1, y1);
+        return TRUE;
+    }
+    if (!hdc->painter || cx <= 0 || cy <= 0)
+        return FALSE;
+    // On a high-density screen the image is scaled by whole device pixels
+    // without smoothing, so one-pixel marks stay sharp.
+    hdc->painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    hdc->painter->drawImage(QRect(x, y, cx, cy), *hdcSrc->Image(), QRect(x1, y1, cx, cy));
     return TRUE;
 }
 

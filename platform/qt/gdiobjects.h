@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 
 #include "platform/wingdi.h"
 
@@ -11,6 +13,11 @@ struct GdiBitmap : HBITMAP__ {
     QImage image;       // Format_RGB32: 0xffRRGGBB per pixel
     HDC selectedInto = nullptr;
     bool stock = false;
+};
+
+struct GdiRegion : HRGN__ {
+    explicit GdiRegion(QRegion r) : region(std::move(r)) {}
+    QRegion region;
 };
 
 // A device context. Memory contexts draw into their selected bitmap; the
@@ -23,6 +30,7 @@ struct HDC__ {
 
     bool memory = true;
     GdiBitmap* bitmap = nullptr;
+    QPainter* painter = nullptr;  // a window context's paint in progress
     COLORREF bkColor = 0xFFFFFF;
 };
 

@@ -1,0 +1,45 @@
+#include "app/snapshot.h"
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+
+#include "clock/clockface.h"
+#include "platform/afxplatform.h"
+#include "settings/profilekeys.h"
+#include "settings/settingsprofile.h"
+
+bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
+{
+    CSettingDlg settings;
+    LoadDisplaySettings(pApp, settings);
+    CRect window = LoadWindowRect(pApp);
+    if (window.Width() < 1 || window.Height() < 1)
+        window = CRect(profile::kDefaultWinLeft, profile::kDefaultWinTop, profile::kDefaultWinRight,
+                       profile::kDefaultWinBottom);
+    const CRect client(0, 0, std::max(1, window.Width() - 2 * kSizingBorder),
+                       std::max(1, window.Height() - 2 * kSizingBorder));
+
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+    dc.SelectObject(&bitmap);
+
+    std::unique_ptr<CBarGauge> owned[BAR_KIND_COUNT];
+    CBarGauge* gauges[BAR_KIND_COUNT];
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
+        owned[kind] = std::make_unique<CBarGauge>(kind);
+        gauges[kind] = owned[kind].get();
+    }
+    _timeb sample;
+    _ftime(&sample);
+    ComposeClockFace(&dc, client, settings, gauges, sample);
+    dc.DeleteDC();
+
+    if (!AfxSaveBitmapAsPng(bitmap, pngPath)) {
+        std::cerr << "tarvik: cannot write " << pngPath << "\n";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,43 @@
+#include "app/vostrelapp.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/vostreldoc.h"
+#include "clock/vostrelview.h"
+#include "frame/mainframe.h"
+#include "platform/profilepath.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CVostrelApp, CWinApp)
+    ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+END_MESSAGE_MAP()
+
+std::string ProfileNameForModule(const std::string& modulePath)
+{
+    // Beside the executable when that place can be written, in the user's
+    // configuration folder otherwise (an install under /usr/local/bin).
+    return ChooseProfilePath(modulePath);
+}
+
+BOOL CVostrelApp::InitInstance()
+{
+    Enable3dControls();
+
+    std::free(const_cast<char*>(m_pszProfileName));
+    m_pszProfileName = strdup(ProfileNameForModule(ModulePath()).c_str());
+
+    LoadStdProfileSettings(4);
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVostrelDoc), RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(CVostrelView)));
+
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    m_pMainWnd->UpdateWindow();
+    return TRUE;
+}

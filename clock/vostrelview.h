@@ -1,0 +1,46 @@
+// The clock view: owns the bars, the display settings and the back buffer, and
+// redraws the face on every tick of its clock timer.
+#pragma once
+
+#include "clock/backbuffer.h"
+#include "clock/bargauge.h"
+#include "clock/barkind.h"
+#include "platform/afxwin.h"
+#include "settings/settingdlg.h"
+
+class CVostrelView : public CView {
+    DECLARE_DYNCREATE(CVostrelView)
+
+public:
+    CVostrelView();
+    ~CVostrelView() override;
+
+    // Loads the display settings before the window is created.
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void OnDraw(CDC* pDC) override;
+    void RecreateBackBuffer();
+
+    const CSettingDlg& GetSettings() const { return m_dlgSetting; }
+    const CBackBuffer& GetBackBuffer() const { return m_backBuffer; }
+
+protected:
+    void OnSize(UINT nType, int cx, int cy);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnTimer(UINT nIDEvent);
+    void OnDestroy();
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnClockTick();
+    void OnShakeTick();
+    void ApplyEllipticRegion();
+
+    CBarGauge* m_pGauge[BAR_KIND_COUNT];
+    CRect m_rcClient;
+    CSettingDlg m_dlgSetting;
+    CBackBuffer m_backBuffer;
+    BOOL m_bDragging;
+    CPoint m_ptDragAnchor;
+    BOOL m_bElliptic;  // the main window is to be elliptic from now on
+};

@@ -1,0 +1,103 @@
+// Window messages and the static message maps that bind them to handlers.
+//
+// A class with DECLARE_MESSAGE_MAP() gets a static table of entries chained to
+// its base class's table. Each ON_ macro makes a typed thunk that calls the
+// handler with the framework's signature, so a handler with a wrong signature
+// does not compile.
+#pragma once
+
+#include "platform/atltypes.h"
+
+class CCmdTarget;
+
+constexpr UINT WM_CREATE = 0x0001;
+constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_SIZE = 0x0005;
+constexpr UINT WM_PAINT = 0x000F;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_NCDESTROY = 0x0082;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_RBUTTONUP = 0x0205;
+
+// Key and button state flags of pointer messages.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_RBUTTON = 0x0002;
+
+// WM_SIZE types.
+constexpr UINT SIZE_RESTORED = 0;
+
+constexpr WORD LOWORD(std::uintptr_t l) { return WORD(l & 0xFFFF); }
+constexpr WORD HIWORD(std::uintptr_t l) { return WORD((l >> 16) & 0xFFFF); }
+constexpr LPARAM MAKELPARAM(int low, int high)
+{
+    return LPARAM(DWORD(WORD(low)) | (DWORD(WORD(high)) << 16));
+}
+// Pointer coordinates are signed 16-bit values.
+constexpr int GET_X_LPARAM(LPARAM l) { return short(LOWORD(std::uintptr_t(l))); }
+constexpr int GET_Y_LPARAM(LPARAM l) { return short(HIWORD(std::uintptr_t(l))); }
+
+using AFX_PMSG = LRESULT (*)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam);
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage;  // WM_ message, 0 ends the table
+    UINT nID;       // command id for WM_COMMAND entries
+    AFX_PMSG pfn;
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+#define DECLARE_MESSAGE_MAP()                           \
+protected:                                              \
+    static const AFX_MSGMAP* GetThisMessageMap();       \
+    const AFX_MSGMAP* GetMessageMap() const override;   \
+                                                        \
+private:
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                    \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                               \
+    {                                                                             \
+        using ThisClass [[maybe_unused]] = theClass;                              \
+        using TheBaseClass = baseClass;                                           \
+        static const AFX_MSGMAP_ENTRY s_messageEntries[] = {
+
+#define END_MESSAGE_MAP()                                                         \
+    {0, 0, nullptr}                                                               \
+    }                                                                             \
+    ;                                                                             \
+    static const AFX_MSGMAP s_messageMap = {&TheBaseClass::GetThisMessageMap, s_messageEntries}; \
+    return &s_messageMap;                                                         \
+    }
+
+#define AFX_THUNK(body) [](CCmdTarget* pTarget, [[maybe_unused]] WPARAM wParam, [[maybe_unused]] LPARAM lParam) -> LRESULT { \
+        auto* pThis = static_cast<ThisClass*>(pTarget);                                                                     \
+        body;                                                                                                               \
+        return 0;                                                                                                           \
+    }
+
+#define ON_WM_SIZE() {WM_SIZE, 0, AFX_THUNK(pThis->OnSize(UINT(wParam), LOWORD(std::uintptr_t(lParam)), HIWORD(std::uintptr_t(lParam))))},
+#define ON_WM_SHOWWINDOW() {WM_SHOWWINDOW, 0, AFX_THUNK(pThis->OnShowWindow(BOOL(wParam), UINT(lParam)))},
+#define ON_WM_TIMER() {WM_TIMER, 0, AFX_THUNK(pThis->OnTimer(UINT(wParam)))},
+#define ON_WM_DESTROY() {WM_DESTROY, 0, AFX_THUNK(pThis->OnDestroy())},
+#define ON_WM_CLOSE() {WM_CLOSE, 0, AFX_THUNK(pThis->OnClose())},
+#define ON_WM_PAINT() {WM_PAINT, 0, AFX_THUNK(pThis->OnPaint())},
+#define AFX_ON_MOUSE(msg, handler) \
+    {msg, 0, AFX_THUNK(pThis->handler(UINT(wParam), CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))},
+#define ON_WM_MOUSEMOVE() AFX_ON_MOUSE(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_LBUTTONDOWN() AFX_ON_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_ON_MOUSE(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_RBUTTONDOWN() AFX_ON_MOUSE(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_KEYDOWN() {WM_KEYDOWN, 0, AFX_THUNK(pThis->OnKeyDown(UINT(wParam), UINT(LOWORD(std::uintptr_t(lParam))), UINT(HIWORD(std::uintptr_t(lParam)))))},
+#define ON_COMMAND(id, memberFxn) {WM_COMMAND, UINT(id), AFX_THUNK(pThis->memberFxn())},

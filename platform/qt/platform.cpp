@@ -1,0 +1,156 @@
+// Process-wide set-up of the Qt backend: the application object, the display,
+// signals, the message loop, icons and the file chooser.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QIcon>
+#include <QPixmap>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "platform/afxplatform.h"
+#include "platform/afxres.h"
+#include "platform/afxwin.h"
+#include "platform/qt/gdiobjects.h"
+#include "platform/qt/window.h"
+
+namespace {
+
+int s_argc = 0;
+std::unique_ptr<QApplication> s_app;
+int s_signalPipe[2] = {-1, -1};
+std::unique_ptr<QSocketNotifier> s_signalNotifier;
+
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = write(s_signalPipe[1], &byte, 1);
+}
+
+// A termination signal closes the main window as Exit would, so the program
+// saves its settings on a logout or Ctrl+C too.
+void CloseOnSignals()
+{
+    if (pipe2(s_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    s_signalNotifier = std::make_unique<QSocketNotifier>(s_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(s_signalNotifier.get(), &QSocketNotifier::activated, [] {
+        char buffer[16];
+        while (read(s_signalPipe[0], buffer, sizeof buffer) > 0) {
+        }
+        CWinThread* thread = AfxGetThread();
+        if (thread && thread->m_pMainWnd)
+            thread->m_pMainWnd->PostMessage(WM_CLOSE);
+        else
+            PostQuitMessage(0);
+    });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &action, nullptr);
+}
+
+// Moving a window works on X11 but not under Wayland, so XWayland is used
+// whenever an X display is there.
+bool ChooseDisplay()
+{
+    if (std::getenv("QT_QPA_PLATFORM"))
+        return true;
+    if (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return true;
+    }
+    if (std::getenv("WAYLAND_DISPLAY"))
+        return true;
+    std::cerr << AfxGetAppName() << ": no display to show the clock on (DISPLAY is not set); "
+              << "tarvik --snapshot FILE.png draws the face into a file instead\n";
+    return false;
+}
+
+QIcon BuildIcon(UINT nID)
+{
+    QIcon icon;
+    for (size_t i = 0; i < afxResources.iconCount; ++i) {
+        const AFX_ICON_IMAGE& image = afxResources.icons[i];
+        if (image.nID != nID)
+            continue;
+        QImage pixels(image.cx, image.cy, QImage::Format_ARGB32);
+        for (int y = 0; y < image.cy; ++y) {
+            for (int x = 0; x < image.cx; ++x) {
+                const char c = image.rows[y][x];
+                const int index = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+                pixels.setPixel(x, y, index < 0 ? 0u : PixelFromColorRef(image.palette[index]));
+            }
+        }
+        icon.addPixmap(QPixmap::fromImage(pixels));
+    }
+    return icon;
+}
+
+}  // namespace
+
+bool AfxPlatformInit(int argc, char** argv)
+{
+    if (!ChooseDisplay())
+        return false;
+    s_argc = argc;
+    s_app = std::make_unique<QApplication>(s_argc, argv);
+    // Windows end only when the program destroys them, and the program ends
+    // only on PostQuitMessage.
+    QApplication::setQuitOnLastWindowClosed(false);
+    CloseOnSignals();
+    return true;
+}
+
+void AfxPlatformTerm()
+{
+    for (HWND hWnd : std::vector<HWND>(AllWindows()))
+        DestroyWindow(hWnd);
+    s_signalNotifier.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int AfxRunMessageLoop()
+{
+    return QCoreApplication::exec();
+}
+
+HICON AfxLoadIcon(UINT nID)
+{
+    static std::map<UINT, QIcon> s_icons;
+    auto it = s_icons.find(nID);
+    if (it == s_icons.end()) {
+        QIcon icon = BuildIcon(nID);
+        if (icon.isNull())
+            return nullptr;
+        it = s_icons.emplace(nID, icon).first;
+    }
+    return reinterpret_cast<HICON>(&it->second);
+}
+
+bool AfxPromptForFileName(std::string& path)
+{
+    CWinThread* thread = AfxGetThread();
+    QWidget* parent = nullptr;
+    if (thread && thread->m_pMainWnd && thread->m_pMainWnd->m_hWnd)
+        parent = thread->m_pMainWnd->m_hWnd->widget;
+    const QString chosen = QFileDialog::getOpenFileName(parent);
+    if (chosen.isEmpty())
+        return false;
+    path = chosen.toStdString();
+    return true;
+}
+
+bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path)
+{
+    const auto* bitmap = dynamic_cast<const GdiBitmap*>(hBitmap);
+    return bitmap && bitmap->image.save(QString::fromStdString(path), "PNG");
+}

@@ -1,0 +1,63 @@
+// The Qt widget behind every window handle.
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <vector>
+
+#include "platform/winuser.h"
+
+class WndWidget;
+
+struct HWND__ {
+    WndWidget* widget = nullptr;
+    WNDPROC proc = nullptr;
+    void* userData = nullptr;
+    DWORD style = 0;
+    HWND parent = nullptr;
+    std::vector<HWND> children;
+    std::map<UINT_PTR, int> timers;  // timer id -> Qt timer id
+    HRGN region = nullptr;           // owned once given with SetWindowRgn
+    HDC paintDC = nullptr;           // the paint in progress
+    bool invalid = false;            // a repaint is due
+    bool destroying = false;
+
+    // Width of the self-drawn sizing border of a WS_THICKFRAME top-level window.
+    int Border() const { return (!parent && (style & WS_THICKFRAME)) ? kSizingBorder : 0; }
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+};
+
+class WndWidget : public QWidget {
+public:
+    WndWidget(HWND hwnd, QWidget* parent);
+
+    HWND Handle() const { return m_hwnd; }
+    void Detach() { m_hwnd = nullptr; }
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    void PaintSizingBorder(QPainter& painter);
+    Qt::Edges BorderEdges(QPoint pos) const;
+    void SendMouse(UINT message, QMouseEvent* e);
+
+    HWND m_hwnd;
+    Qt::Edges m_resizeEdges;
+    QPoint m_resizeStart;
+    QRect m_resizeGeometry;
+};
+
+// Every window alive, in creation order.
+const std::vector<HWND>& AllWindows();
