@@ -1,9 +1,15 @@
 // A memory device context with its own bitmap, for pixel checks.
 #pragma once
 
+#include <ostream>
 #include <set>
 
 #include "platform/afxgdi.h"
+
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ")-(" << rc.right << ", " << rc.bottom << ")";
+}
 
 class Canvas {
 public:

@@ -116,6 +116,8 @@ void AfxPlatformTerm()
         DestroyWindow(hWnd);
     s_signalNotifier.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Qt must go before the end of main, while its own globals still exist.
+    s_app.reset();
 }
 
 int AfxRunMessageLoop()

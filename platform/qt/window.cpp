@@ -72,6 +72,21 @@ UINT ButtonFlags(Qt::MouseButtons buttons)
     return ((buttons & Qt::LeftButton) ? MK_LBUTTON : 0) | ((buttons & Qt::RightButton) ? MK_RBUTTON : 0);
 }
 
+void SendSize(HWND hWnd)
+{
+    RECT client;
+    GetClientRect(hWnd, &client);
+    hWnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
+// Qt holds back the resize events of hidden widgets until they are shown;
+// windows learn of their new size at once.
+void SendSizeWhileHidden(HWND hWnd, QSize before)
+{
+    if (!hWnd->widget->isVisible() && hWnd->widget->size() != before)
+        SendSize(hWnd);
+}
+
 void SendDestroy(HWND hWnd)
 {
     hWnd->Send(WM_DESTROY);
@@ -168,11 +183,8 @@ void WndWidget::PaintSizingBorder(QPainter& painter)
 
 void WndWidget::resizeEvent(QResizeEvent*)
 {
-    if (!m_hwnd)
-        return;
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    m_hwnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    if (m_hwnd)
+        SendSize(m_hwnd);
 }
 
 void WndWidget::showEvent(QShowEvent*)
@@ -419,7 +431,9 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint)
         return FALSE;
     // Positions of child windows are relative to the parent's client area.
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
+    const QSize before = hWnd->widget->size();
     hWnd->widget->setGeometry(x + offset, y + offset, std::max(cx, 1), std::max(cy, 1));
+    SendSizeWhileHidden(hWnd, before);
     if (bRepaint)
         hWnd->widget->update();
     return TRUE;
@@ -433,8 +447,11 @@ BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT uFlags)
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
     if (!(uFlags & SWP_NOMOVE))
         w->move(x + offset, y + offset);
-    if (!(uFlags & SWP_NOSIZE))
+    if (!(uFlags & SWP_NOSIZE)) {
+        const QSize before = w->size();
         w->resize(std::max(cx, 1), std::max(cy, 1));
+        SendSizeWhileHidden(hWnd, before);
+    }
     return TRUE;
 }
 

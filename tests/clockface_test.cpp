@@ -1,0 +1,74 @@
+// Where the bars of a whole face go: heights, tops and the bars left out.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "canvas.h"
+#include "clock/clockface.h"
+#include "settings/settingsprofile.h"
+#include "timezone.h"
+
+namespace {
+
+constexpr COLORREF kBack = RGB(173, 222, 255);
+constexpr COLORREF kBar = RGB(0, 132, 132);
+
+struct FaceRow {
+    const char* name;
+    const char* bars;
+    int clientHeight;
+    int barHeight;
+    std::vector<int> tops;
+};
+void PrintTo(const FaceRow& r, std::ostream* os) { *os << r.name; }
+
+class FaceLayout : public ::testing::TestWithParam<FaceRow> {
+protected:
+    ScopedTimeZone m_utc{"UTC"};
+};
+
+// Column 10 carries every bar's first column and its first tick mark, so its
+// painted rows show where each bar and its marks stand.
+TEST_P(FaceLayout, BarsStackFromTheTop)
+{
+    const FaceRow r = GetParam();
+    CSettingDlg settings;
+    const auto show = ParseBars(r.bars);
+    settings.SetDisplaySettings(show.data(), 50, 0, kBar, kBack);
+    EXPECT_EQ(BarHeight(r.clientHeight, settings.GetShown()), r.barHeight);
+
+    CBarGauge* gauges[BAR_KIND_COUNT];
+    std::vector<std::unique_ptr<CBarGauge>> owned;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
+        owned.push_back(std::make_unique<CBarGauge>(kind));
+        gauges[kind] = owned.back().get();
+    }
+    Canvas canvas(420, r.clientHeight, RGB(255, 255, 255));
+    // A moment at which every kind of bar has some length.
+    const _timeb sample = LocalSample(2024, 5, 17, 12, 30, 30, 500);
+    ComposeClockFace(canvas.DC(), CRect(0, 0, 420, r.clientHeight), settings, gauges, sample);
+
+    std::vector<bool> expected(size_t(r.clientHeight), false);
+    for (int top : r.tops)
+        for (int row = top - 2; row < top + r.barHeight; ++row)
+            if (row >= 0 && row < r.clientHeight)
+                expected[size_t(row)] = true;
+    for (int row = 0; row < r.clientHeight; ++row)
+        EXPECT_EQ(canvas.At(10, row), expected[size_t(row)] ? kBar : kBack) << "row " << row;
+    EXPECT_EQ(canvas.Count(RGB(255, 255, 255)), 0) << "the background must cover the whole client area";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FaceLayout,
+    ::testing::Values(FaceRow{"FourBarsIn92", "NNNYYYY", 92, 10, {10, 30, 50, 70}},
+                      FaceRow{"SevenBarsIn92", "YYYYYYY", 92, 1, {10, 21, 32, 43, 54, 65, 76}},
+                      // (30 - 50) / 4 is negative: bars keep a height of 1
+                      // and the last two fall below the client area.
+                      FaceRow{"FourBarsIn30", "NNNYYYY", 30, 1, {10, 21, 32, 43}},
+                      FaceRow{"OnlyMilliseconds", "NNNNNNY", 100, 80, {10}},
+                      FaceRow{"HiddenKindsTakeNoRoom", "YNYNNNN", 100, 35, {10, 55}},
+                      FaceRow{"NoBarShown", "NNNNNNN", 60, 0, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

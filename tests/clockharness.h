@@ -1,0 +1,108 @@
+// A running clock inside the test process: the real frame and view, created
+// through the document template on Qt's offscreen platform, with its own INI
+// file in a temporary folder.
+#pragma once
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstring>
+#include <string>
+
+#include "app/vostrelapp.h"
+#include "app/vostreldoc.h"
+#include "canvas.h"
+#include "clock/vostrelview.h"
+#include "frame/mainframe.h"
+#include "res/resource.h"
+#include "tempdir.h"
+
+// The view with a few windows into it for tests: it counts its timer
+// messages and can be told to keep the window elliptic.
+class TestView : public CVostrelView {
+    DECLARE_DYNCREATE(TestView)
+
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TIMER)
+            ++m_nTimerMessages;
+        return CVostrelView::WindowProc(message, wParam, lParam);
+    }
+    void SetElliptic() { m_bElliptic = TRUE; }
+    const CRect& ClientRect() const { return m_rcClient; }
+
+    int m_nTimerMessages = 0;
+};
+
+// Counts how often the document is made new.
+class TestDoc : public CVostrelDoc {
+    DECLARE_DYNCREATE(TestDoc)
+
+public:
+    BOOL OnNewDocument() override
+    {
+        ++s_nNewDocuments;
+        return CVostrelDoc::OnNewDocument();
+    }
+    static inline int s_nNewDocuments = 0;
+};
+
+inline void PumpEvents(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    } while (timer.elapsed() < milliseconds);
+}
+
+class ClockHarness {
+public:
+    explicit ClockHarness(const std::string& ini = "")
+    {
+        if (!ini.empty())
+            WriteText(IniPath(), ini);
+        m_app.m_pszProfileName = strdup(IniPath().c_str());
+        m_template = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(CMainFrame),
+                                            RUNTIME_CLASS(TestView));
+        m_app.AddDocTemplate(m_template);
+    }
+    ~ClockHarness()
+    {
+        if (CWnd* main = m_app.GetMainWnd())
+            main->DestroyWindow();
+        PumpEvents(0);
+    }
+
+    // Creates the frame and the view as a start without arguments does.
+    bool Start()
+    {
+        CCommandLineInfo info;
+        return m_app.ProcessShellCommand(info);
+    }
+    // Creates the frame and the view without showing them.
+    bool StartHidden() { return m_template->OpenDocumentFile(nullptr, FALSE) != nullptr; }
+    // Shows the window and waits for its first paint.
+    void ShowAndPaint()
+    {
+        Frame()->ShowWindow(SW_SHOW);
+        for (int i = 0; i < 100 && !View()->GetBackBuffer().GetMemDC(); ++i)
+            PumpEvents(10);
+    }
+
+    CFrameWnd* Frame() const { return static_cast<CFrameWnd*>(m_app.GetMainWnd()); }
+    TestView* View() const { return static_cast<TestView*>(Frame()->GetActiveView()); }
+    CRect WindowRect() const
+    {
+        CRect rc;
+        Frame()->GetWindowRect(rc);
+        return rc;
+    }
+    std::string IniPath() const { return m_dir.File("tarvik.ini"); }
+    CWinApp& App() { return m_app; }
+
+private:
+    TempDir m_dir;
+    CVostrelApp m_app;  // its message map routes New and Open
+    CSingleDocTemplate* m_template;
+};

@@ -1,0 +1,17 @@
+// The unit tests run headless: Qt's offscreen platform stands in for a display.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/afxplatform.h"
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!AfxPlatformInit(argc, argv))
+        return 1;
+    const int result = RUN_ALL_TESTS();
+    AfxPlatformTerm();
+    return result;
+}
