@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# End-to-end tests: the real tarvik binary under Xvfb, driven and inspected
+# from outside as a person would see it (window geometry, screenshot pixels,
+# the INI file it leaves).
+#
+# Usage: e2e.sh TEST path/to/tarvik     (TEST is one of the functions below)
+set -euo pipefail
+
+test_name=$1
+binary=$(realpath "$2")
+work=$(mktemp -d /tmp/tarvik-e2e-XXXXXX)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Freezes the wall clock of the command at the given time while its timers
+# (on the monotonic clock) keep running. The library is preloaded directly,
+# so that the clock keeps its own process id for signals.
+frozen_at() {
+    local lib
+    lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
+    frozen=(env "LD_PRELOAD=$lib" "FAKETIME=$1" FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+expect_eq() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
+
+start_xvfb() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# Copies the binary into the work folder (its INI file lies beside it) and
+# starts it with the given INI content; extra arguments prefix the command.
+start_clock() {
+    local ini=$1; shift
+    cp "$binary" "$work/tarvik"
+    [ -n "$ini" ] && printf '%b' "$ini" >"$work/tarvik.ini"
+    TZ=UTC "$@" "$work/tarvik" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    xdotool search --sync --onlyvisible --name '^vostrel$' >/dev/null &
+    local search=$!
+    for _ in $(seq 100); do
+        kill -0 $search 2>/dev/null || break
+        sleep 0.05
+    done
+    kill $search 2>/dev/null && fail "the clock window did not appear"
+    window=$(xdotool search --onlyvisible --name '^vostrel$' | head -1)
+    sleep 0.3  # a few clock ticks
+}
+
+stop_clock() {
+    kill -TERM "$app_pid"
+    for _ in $(seq 100); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "the clock did not end on SIGTERM"
+    wait "$app_pid" || fail "the clock ended with an error"
+    app_pid=
+}
+
+geometry() {
+    xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '
+}
+
+# The columns of one pixel row of an image that have the given colour (#RRGGBB).
+columns_of() {
+    local image=$1 y=$2 width=$3 colour=$4
+    convert "$image" -crop "${width}x1+0+${y}" +repage -depth 8 txt:- |
+        awk -v c="$colour" 'index($0, c) { split($1, p, ","); printf "%s ", p[1] }'
+}
+
+test_placement() {
+    start_xvfb
+    start_clock '[SETTING]\r\nWINLEFT=100\r\nWINRIGHT=500\r\nWINTOP=50\r\nWINBOTTOM=250\r\n'
+    expect_eq "$(geometry)" "X=100 Y=50 WIDTH=400 HEIGHT=200 " "window geometry"
+    stop_clock
+}
+
+test_default_placement() {
+    start_xvfb
+    start_clock ''
+    expect_eq "$(geometry)" "X=0 Y=0 WIDTH=400 HEIGHT=100 " "window geometry without an INI file"
+    stop_clock
+    expect_eq "$(cat "$work/tarvik.ini")" "$(printf '[SETTING]\r\nWINTOP=0\r\nWINBOTTOM=100\r\nWINLEFT=0\r\nWINRIGHT=400\r\nBARS=NNNNYYY\r\nUPDATE=50\r\nFGCOLOR=8684544\r\nBGCOLOR=16768685\r\nUSESYSCOLOR=0\r')" "INI written on SIGTERM"
+}
+
+# The hour bar at a frozen 12:30:00: a client area 420 wide leaves 400 pixels
+# for the bar, so the marks stand at 10 + 400k/24 and the bar is 208 long.
+readonly hour_marks="10 26 43 60 76 93 110 126 143 160 176 193 210 226 243 260 276 293 310 326 343 360 376 393 410 "
+
+check_hour_face() {
+    local image=$1 dx=$2 dy=$3
+    local shifted="" x
+    for x in $hour_marks; do shifted+="$((x + dx)) "; done
+    expect_eq "$(columns_of "$image" $((dy + 8)) 440 '#008484')" "$shifted" "tick marks, upper row"
+    expect_eq "$(columns_of "$image" $((dy + 9)) 440 '#008484')" "$shifted" "tick marks, lower row"
+    local bar
+    bar=$(columns_of "$image" $((dy + 50)) 440 '#008484' | wc -w)
+    expect_eq "$bar" 208 "hour bar width"
+    expect_eq "$(columns_of "$image" $((dy + 50)) 440 '#008484' | cut -d' ' -f1)" $((dx + 10)) "hour bar start"
+    expect_eq "$(columns_of "$image" $((dy + 90)) 440 '#ADDEFF' | wc -w)" 420 "background below the bar"
+}
+
+test_face_at_fixed_time() {
+    start_xvfb
+    frozen_at '2024-05-17 12:30:00'
+    start_clock '[SETTING]\r\nBARS=NNNYNNN\r\nWINRIGHT=428\r\nWINBOTTOM=108\r\n' "${frozen[@]}"
+    import -window root "$work/shot.png"
+    check_hour_face "$work/shot.png" 4 4  # the client area starts inside the 4-pixel border
+    stop_clock
+}
+
+# At a device pixel ratio of 2 every pixel of the face becomes a sharp 2 x 2
+# block: the marks are exactly two device pixels wide, with no blended colours.
+test_hidpi_face() {
+    start_xvfb
+    frozen_at '2024-05-17 12:30:00'
+    start_clock '[SETTING]\r\nBARS=NNNYNNN\r\nWINRIGHT=428\r\nWINBOTTOM=108\r\n' "${frozen[@]}" QT_SCALE_FACTOR=2
+    expect_eq "$(geometry)" "X=0 Y=0 WIDTH=856 HEIGHT=216 " "window geometry in device pixels"
+    import -window root "$work/shot.png"
+    local doubled="" x
+    for x in $hour_marks; do doubled+="$((2 * (x + 4))) $((2 * (x + 4) + 1)) "; done
+    expect_eq "$(columns_of "$work/shot.png" $((2 * 12)) 900 '#008484')" "$doubled" "marks, first device row"
+    expect_eq "$(columns_of "$work/shot.png" $((2 * 13 + 1)) 900 '#008484')" "$doubled" "marks, last device row"
+    expect_eq "$(columns_of "$work/shot.png" $((2 * 14 + 40)) 900 '#008484' | wc -w)" 416 "bar width in device pixels"
+    stop_clock
+}
+
+test_snapshot() {
+    cp "$binary" "$work/tarvik"
+    printf '[SETTING]\r\nBARS=NNNYNNN\r\nWINRIGHT=428\r\nWINBOTTOM=108\r\n' >"$work/tarvik.ini"
+    frozen_at '2024-05-17 12:30:00'
+    env -u DISPLAY -u WAYLAND_DISPLAY TZ=UTC "${frozen[@]}" "$work/tarvik" --snapshot "$work/face.png"
+    expect_eq "$(identify -format '%wx%h' "$work/face.png")" "420x100" "snapshot size"
+    check_hour_face "$work/face.png" 0 0
+    expect_eq "$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" 2>&1 >/dev/null | head -c 22)" "tarvik: no display to " "message without a display"
+}
+
+test_signal_keeps_other_sections() {
+    start_xvfb
+    local before='; my clock\r\n[Recent File List]\r\nFile1=/tmp/a.vst\r\n\r\n[SETTING]\r\nBARS=YYYYYYY\r\nUPDATE=40\r\n\r\n[Other]\nkey=value\n'
+    start_clock "$before"
+    xdotool windowmove "$window" 30 45
+    sleep 0.2
+    stop_clock
+    local expected='; my clock\r\n[Recent File List]\r\nFile1=/tmp/a.vst\r\n\r\n[SETTING]\r\nBARS=YYYYYYY\r\nUPDATE=40\r\nWINTOP=45\r\nWINBOTTOM=145\r\nWINLEFT=30\r\nWINRIGHT=430\r\nFGCOLOR=8684544\r\nBGCOLOR=16768685\r\nUSESYSCOLOR=0\r\n\r\n[Other]\nkey=value\n'
+    cmp "$work/tarvik.ini" <(printf '%b' "$expected") || fail "INI after SIGTERM: $(cat -A "$work/tarvik.ini")"
+}
+
+test_options() {
+    expect_eq "$("$binary" --version)" "tarvik 1.0.0.1" "--version"
+    "$binary" --help | grep -q -- '--snapshot FILE.png' || fail "--help lists --snapshot"
+}
+
+"test_$test_name"
+echo "PASS: $test_name"
