@@ -43,7 +43,9 @@ void FillImageRect(QImage& image, RECT rc, COLORREF color)
         std::fill_n(reinterpret_cast<QRgb*>(line), width, pixel);
 }
 
-void CopyImageRect(QImage& dst, int x, int y, int cx, int cy, const QImage& src, int xs, int ys)
+// Copies a block of pixels. With a damage region, only the pixels that differ
+// are written, and the rows where they lie are added to the region.
+void CopyImageRect(QImage& dst, int x, int y, int cx, int cy, const QImage& src, int xs, int ys, QRegion* damage)
 {
     // Clip the source and the destination together, keeping them aligned.
     const int shiftLeft = std::max({0, -x, -xs});
@@ -54,10 +56,34 @@ void CopyImageRect(QImage& dst, int x, int y, int cx, int cy, const QImage& src,
     cy = std::min({cy, dst.height() - y, src.height() - ys});
     if (cx <= 0 || cy <= 0)
         return;
-    for (int row = 0; row < cy; ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(ys + row)) + xs;
-        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(y + row)) + x;
-        std::memmove(to, from, size_t(cx) * sizeof(QRgb));
+    int runTop = -1, runLeft = cx, runRight = -1;
+    for (int row = 0; row <= cy; ++row) {
+        int left = cx, right = -1;
+        if (row < cy) {
+            const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(ys + row)) + xs;
+            auto* to = reinterpret_cast<QRgb*>(dst.scanLine(y + row)) + x;
+            if (!damage) {
+                std::memmove(to, from, size_t(cx) * sizeof(QRgb));
+                continue;
+            }
+            if (std::memcmp(to, from, size_t(cx) * sizeof(QRgb)) != 0) {
+                left = 0;
+                while (to[left] == from[left])
+                    ++left;
+                right = cx - 1;
+                while (to[right] == from[right])
+                    --right;
+                std::memcpy(to + left, from + left, size_t(right - left + 1) * sizeof(QRgb));
+            }
+        }
+        if (right >= 0) {
+            runTop = runTop < 0 ? row : runTop;
+            runLeft = std::min(runLeft, left);
+            runRight = std::max(runRight, right);
+        } else if (runTop >= 0) {
+            *damage += QRect(x + runLeft, y + runTop, runRight - runLeft + 1, row - runTop);
+            runTop = -1, runLeft = cx, runRight = -1;
+        }
     }
 }
 
@@ -162,6 +188,8 @@ BOOL ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UI
         return TRUE;
     if (hdc->Image()) {
         FillImageRect(*hdc->Image(), *lprect, hdc->bkColor);
+        if (hdc->damage)
+            *hdc->damage += QRect(lprect->left, lprect->top, lprect->right - lprect->left, lprect->bottom - lprect->top);
     } else if (hdc->painter) {
         const RECT& rc = *lprect;
         if (rc.right > rc.left && rc.bottom > rc.top)
@@ -176,7 +204,7 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     if (!hdc || !hdcSrc || rop != SRCCOPY || !hdcSrc->Image())
         return FALSE;
     if (hdc->Image()) {
-        CopyImageRect(*hdc->Image(), x, y, cx, cy, *hdcSrc->Image(), x1, y1);
+        CopyImageRect(*hdc->Image(), x, y, cx, cy, *hdcSrc->Image(), x1, y1, hdc->damage);
         return TRUE;
     }
     if (!hdc->painter || cx <= 0 || cy <= 0)

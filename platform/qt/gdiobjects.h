@@ -26,11 +26,13 @@ struct HDC__ {
     virtual ~HDC__();
 
     bool IsMemory() const { return memory; }
-    QImage* Image() const { return bitmap ? &bitmap->image : nullptr; }
+    QImage* Image() const { return bitmap ? &bitmap->image : target; }
 
     bool memory = true;
     GdiBitmap* bitmap = nullptr;
-    QPainter* painter = nullptr;  // a window context's paint in progress
+    QPainter* painter = nullptr;  // a window context's paint in progress, or
+    QImage* target = nullptr;     // the image a child window paints into
+    QRegion* damage = nullptr;    // collects the pixels of target that changed
     COLORREF bkColor = 0xFFFFFF;
 };
 

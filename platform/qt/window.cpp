@@ -8,10 +8,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "platform/afxmsg.h"
@@ -20,6 +22,14 @@
 namespace {
 
 std::vector<HWND> s_windows;
+int s_dispatchDepth = 0;  // messages being handled, nested
+
+void PaintInvalidChildren()
+{
+    for (HWND hWnd : std::vector<HWND>(s_windows))
+        if (hWnd->parent && hWnd->invalid)
+            UpdateWindow(hWnd);
+}
 
 // A message posted with PostMessageA, delivered through the event loop.
 class MessageEvent : public QEvent {
@@ -118,9 +128,17 @@ const std::vector<HWND>& AllWindows()
     return s_windows;
 }
 
+// Windows whose paint is due are painted once the message being handled is
+// done, as WM_PAINT comes when no other message waits.
 LRESULT HWND__::Send(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return proc ? proc(this, message, wParam, lParam) : 0;
+    if (!proc)
+        return 0;
+    ++s_dispatchDepth;
+    const LRESULT result = proc(this, message, wParam, lParam);
+    if (--s_dispatchDepth == 0)
+        PaintInvalidChildren();
+    return result;
 }
 
 // --- the widget --------------------------------------------------------------
@@ -148,10 +166,18 @@ bool WndWidget::event(QEvent* e)
     return QWidget::event(e);
 }
 
-void WndWidget::paintEvent(QPaintEvent*)
+void WndWidget::paintEvent(QPaintEvent* e)
 {
     if (!m_hwnd)
         return;
+    if (m_hwnd->parent)
+        PaintChild(e->region());
+    else
+        PaintTopLevel();
+}
+
+void WndWidget::PaintTopLevel()
+{
     QPainter painter(this);
     if (m_hwnd->Border() > 0)
         PaintSizingBorder(painter);
@@ -164,6 +190,46 @@ void WndWidget::paintEvent(QPaintEvent*)
     m_hwnd->invalid = false;
     m_hwnd->Send(WM_PAINT);
     m_hwnd->paintDC = nullptr;
+}
+
+void WndWidget::RenderInto(QImage& image, QRegion* damage)
+{
+    if (image.size() != size()) {
+        image = QImage(size(), QImage::Format_RGB32);
+        if (damage)
+            *damage = QRegion(image.rect());
+    }
+    HDC__ dc;
+    dc.memory = false;
+    dc.target = &image;
+    dc.damage = damage;
+    m_hwnd->paintDC = &dc;
+    m_hwnd->invalid = false;
+    m_hwnd->Send(WM_PAINT);
+    m_hwnd->paintDC = nullptr;
+}
+
+void WndWidget::PaintChild(const QRegion& region)
+{
+    // A paint Qt asks for (exposure, resize) paints the window anew; a
+    // paint of changed pixels only shows what UpdateChangedPixels rendered.
+    if (!m_flushOnly)
+        RenderInto(m_hwnd->shown, nullptr);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const QRect& rect : region)
+        painter.drawImage(rect, m_hwnd->shown, rect);
+}
+
+void WndWidget::UpdateChangedPixels()
+{
+    QRegion changed;
+    RenderInto(m_hwnd->shown, &changed);
+    if (changed.isEmpty())
+        return;
+    m_flushOnly = true;
+    repaint(changed);
+    m_flushOnly = false;
 }
 
 void WndWidget::PaintSizingBorder(QPainter& painter)
@@ -479,6 +545,16 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
     }
     if (!IsLive(hWnd))
         return FALSE;
+    if (hWnd->parent) {
+        // The paint comes with the next UpdateWindow or when the message
+        // being handled is done (soon after, outside any message); either
+        // way it sends only the changed pixels.
+        if (!hWnd->invalid && s_dispatchDepth == 0)
+            QMetaObject::invokeMethod(
+                hWnd->widget, [] { PaintInvalidChildren(); }, Qt::QueuedConnection);
+        hWnd->invalid = true;
+        return TRUE;
+    }
     hWnd->invalid = true;
     if (lpRect)
         hWnd->widget->update(QRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
@@ -497,7 +573,11 @@ BOOL UpdateWindow(HWND hWnd)
     }
     if (!IsLive(hWnd))
         return FALSE;
-    if (hWnd->invalid && hWnd->widget->isVisible())
+    if (!hWnd->invalid || !hWnd->widget->isVisible())
+        return TRUE;
+    if (hWnd->parent)
+        hWnd->widget->UpdateChangedPixels();
+    else
         hWnd->widget->repaint();
     return TRUE;
 }

@@ -20,6 +20,9 @@ struct HWND__ {
     HRGN region = nullptr;           // owned once given with SetWindowRgn
     HDC paintDC = nullptr;           // the paint in progress
     bool invalid = false;            // a repaint is due
+    // Child windows paint into an image of their own; only the pixels that
+    // changed since the last paint then travel to the display server.
+    QImage shown;                    // what the screen shows of the window
     bool destroying = false;
 
     // Width of the self-drawn sizing border of a WS_THICKFRAME top-level window.
@@ -50,6 +53,18 @@ protected:
 
 private:
     void PaintSizingBorder(QPainter& painter);
+    void PaintTopLevel();
+    void PaintChild(const QRegion& region);
+
+public:
+    // Runs the window's WM_PAINT into an image of its size, collecting the
+    // pixels that changed when a damage region is given.
+    void RenderInto(QImage& image, QRegion* damage);
+    // Repaints on screen only what differs from the last paint.
+    void UpdateChangedPixels();
+
+private:
+    bool m_flushOnly = false;
     Qt::Edges BorderEdges(QPoint pos) const;
     void SendMouse(UINT message, QMouseEvent* e);
 

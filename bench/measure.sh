@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Measures the running clock under Xvfb: CPU use, CPU time per frame, peak
+# memory, and how long the first frames take to appear.
+#
+# Usage: bench/measure.sh [SECONDS]   (default 30; build first with ./run.sh or ./test.sh)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+binary=$PWD/build/tarvik
+probe=$PWD/build/bench/tarvik_firstframe
+[ -x "$binary" ] && [ -x "$probe" ] || { echo "build first: ./test.sh" >&2; exit 1; }
+
+work=$(mktemp -d /tmp/tarvik-measure-XXXXXX)
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+
+# CPU time of all the process's threads, in nanoseconds.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ sum += $1 } END { print sum + 0 }'
+}
+
+measure() {
+    local label=$1 ini=$2 interval=$3
+    rm -f "$work/tarvik.ini"
+    cp "$binary" "$work/tarvik"
+    [ -n "$ini" ] && printf '%b' "$ini" >"$work/tarvik.ini"
+
+    # First frames: the pixel just inside the face's top-left corner turns
+    # white at the first paint and takes the background colour at the first tick.
+    local first
+    first=$("$probe" 9 9 FFFFFF,ADDEFF "$work/tarvik" | tr '\n' ' ')
+    sleep 0.5
+
+    "$work/tarvik" &
+    local pid=$!
+    sleep 2  # start-up done, clock running
+    local before after
+    before=$(cpu_ns $pid)
+    sleep "$seconds"
+    after=$(cpu_ns $pid)
+    local hwm
+    hwm=$(awk '/VmHWM/ { print $2 }' /proc/$pid/status)
+    kill -TERM $pid
+    wait $pid || true
+
+    awk -v label="$label" -v ns=$((after - before)) -v s="$seconds" -v iv="$interval" -v hwm="$hwm" -v first="$first" 'BEGIN {
+        frames = s * 1000 / iv
+        printf "%-28s CPU %.3f %% of one core, %.0f us per frame (%d frames), peak RSS %.1f MiB, first frames: %s\n",
+               label, ns / (s * 1e9) * 100, ns / 1000 / frames, frames, hwm / 1024, first
+    }'
+}
+
+echo "tarvik under Xvfb, ${seconds} s per case, $(nproc) cores, $(date -u +%Y-%m-%d)"
+measure "no INI (3 bars, 50 ms)" "" 50
+measure "all seven bars (50 ms)" '[SETTING]\r\nBARS=YYYYYYY\r\n' 50
+measure "no bars (background only)" '[SETTING]\r\nBARS=\r\n' 50
