@@ -24,3 +24,6 @@ bool AfxPromptForFileName(std::string& path);
 
 // Writes a memory context's bitmap as a PNG file.
 bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path);
+
+// Writes the image of the icon resource with the given size as a PNG file.
+bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path);

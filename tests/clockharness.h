@@ -3,6 +3,8 @@
 // file in a temporary folder.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstring>
@@ -82,12 +84,18 @@ public:
     }
     // Creates the frame and the view without showing them.
     bool StartHidden() { return m_template->OpenDocumentFile(nullptr, FALSE) != nullptr; }
-    // Shows the window and waits for its first paint.
-    void ShowAndPaint()
+    // Shows the window and waits for its first paint, which builds the back
+    // buffer. The clock's first paint happens once per process, so each test
+    // that needs it runs in a process of its own (ctest does that).
+    ::testing::AssertionResult ShowAndPaint()
     {
         Frame()->ShowWindow(SW_SHOW);
         for (int i = 0; i < 100 && !View()->GetBackBuffer().GetMemDC(); ++i)
             PumpEvents(10);
+        if (View()->GetBackBuffer().GetMemDC())
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "no back buffer: the first paint of this process happened "
+                                                "in an earlier test (run the tests through ctest)";
     }
 
     CFrameWnd* Frame() const { return static_cast<CFrameWnd*>(m_app.GetMainWnd()); }

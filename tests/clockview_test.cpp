@@ -33,7 +33,7 @@ TEST(ClockView, FirstPaintBuildsAWhiteBufferAndStartsTheClock)
 {
     ClockHarness clock("[SETTING]\r\nUPDATE=20\r\nWINRIGHT=300\r\n");
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     TestView* view = clock.View();
     ASSERT_NE(view->GetBackBuffer().GetMemDC(), nullptr);
     EXPECT_EQ(view->GetBackBuffer().GetRect(), CRect(0, 0, 292, 92));
@@ -46,7 +46,7 @@ TEST(ClockView, ResizeShowsWhiteUntilTheNextTick)
 {
     ClockHarness clock(kSlowClock);
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     TestView* view = clock.View();
     EXPECT_EQ(BufferPixel(view, 5, 5), kWhite);
     view->SendMessage(WM_TIMER, IDT_CLOCK);
@@ -66,7 +66,7 @@ TEST(ClockView, TickDrawsTheStoredColours)
 {
     ClockHarness clock("[SETTING]\r\nUPDATE=100000\r\nBARS=NNNNNNY\r\nFGCOLOR=255\r\nBGCOLOR=16711680\r\n");
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
     EXPECT_EQ(BufferPixel(clock.View(), 0, 0), RGB(0, 0, 255));  // blue background
     EXPECT_EQ(BufferPixel(clock.View(), 10, 8), RGB(255, 0, 0));  // the first tick mark, red
@@ -76,7 +76,7 @@ TEST(ClockView, NoBarShownDrawsTheBackgroundOnly)
 {
     ClockHarness clock("[SETTING]\r\nUPDATE=100000\r\nBARS=\r\n");
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
     const CRect rc = clock.View()->GetBackBuffer().GetRect();
     for (int y = 0; y < rc.Height(); y += 7)
@@ -88,7 +88,7 @@ TEST(ClockView, OtherTimerIdsChangeNothing)
 {
     ClockHarness clock(kSlowClock);
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     const CRect before = clock.WindowRect();
     clock.View()->SendMessage(WM_TIMER, 999);
     EXPECT_EQ(BufferPixel(clock.View(), 5, 5), kWhite);
@@ -99,7 +99,7 @@ TEST(ClockView, ShakeMovesTheWindowByAtMostFourPixels)
 {
     ClockHarness clock("[SETTING]\r\nUPDATE=100000\r\nWINLEFT=200\r\nWINTOP=200\r\nWINRIGHT=600\r\nWINBOTTOM=300\r\n");
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     int moves = 0;
     for (int i = 0; i < 60; ++i) {
         const CRect before = clock.WindowRect();
@@ -117,7 +117,7 @@ TEST(ClockView, EllipticWindowFollowsAResize)
 {
     ClockHarness clock(kSlowClock);
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     QWidget* window = clock.Frame()->m_hWnd->widget;
     EXPECT_TRUE(window->mask().isEmpty());
 
@@ -139,7 +139,7 @@ TEST(ClockView, DestroyingTheWindowSavesTheNineKeys)
     ClockHarness clock(
         "; my clock\r\n[Recent File List]\r\nFile1=/tmp/x\r\n[SETTING]\r\nUPDATE=100000\r\nBARS=YY\r\n");
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     clock.Frame()->SetWindowPos(nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PumpEvents(20);
     clock.Frame()->DestroyWindow();
@@ -162,7 +162,7 @@ TEST_P(MainWindowPlacement, FromTheFourKeys)
 {
     ClockHarness clock(std::string("[SETTING]\r\nUPDATE=100000\r\n") + GetParam().ini);
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     EXPECT_EQ(clock.WindowRect(), GetParam().expected);
     CRect client;
     clock.View()->GetClientRect(client);
@@ -236,7 +236,7 @@ TEST(Application, CloseNeverAsksAndSaves)
 {
     ClockHarness clock(kSlowClock);
     ASSERT_TRUE(clock.Start());
-    clock.ShowAndPaint();
+    ASSERT_TRUE(clock.ShowAndPaint());
     clock.Frame()->PostMessage(WM_CLOSE);
     EXPECT_NE(clock.App().GetMainWnd(), nullptr);  // posted: nothing happens before the loop runs
     PumpEvents(50);

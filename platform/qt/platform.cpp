@@ -75,23 +75,25 @@ bool ChooseDisplay()
     return false;
 }
 
+QImage IconImage(const AFX_ICON_IMAGE& image)
+{
+    QImage pixels(image.cx, image.cy, QImage::Format_ARGB32);
+    for (int y = 0; y < image.cy; ++y) {
+        for (int x = 0; x < image.cx; ++x) {
+            const char c = image.rows[y][x];
+            const int index = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+            pixels.setPixel(x, y, index < 0 ? 0u : PixelFromColorRef(image.palette[index]));
+        }
+    }
+    return pixels;
+}
+
 QIcon BuildIcon(UINT nID)
 {
     QIcon icon;
-    for (size_t i = 0; i < afxResources.iconCount; ++i) {
-        const AFX_ICON_IMAGE& image = afxResources.icons[i];
-        if (image.nID != nID)
-            continue;
-        QImage pixels(image.cx, image.cy, QImage::Format_ARGB32);
-        for (int y = 0; y < image.cy; ++y) {
-            for (int x = 0; x < image.cx; ++x) {
-                const char c = image.rows[y][x];
-                const int index = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
-                pixels.setPixel(x, y, index < 0 ? 0u : PixelFromColorRef(image.palette[index]));
-            }
-        }
-        icon.addPixmap(QPixmap::fromImage(pixels));
-    }
+    for (size_t i = 0; i < afxResources.iconCount; ++i)
+        if (afxResources.icons[i].nID == nID)
+            icon.addPixmap(QPixmap::fromImage(IconImage(afxResources.icons[i])));
     return icon;
 }
 
@@ -155,4 +157,14 @@ bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path)
 {
     const auto* bitmap = dynamic_cast<const GdiBitmap*>(hBitmap);
     return bitmap && bitmap->image.save(QString::fromStdString(path), "PNG");
+}
+
+bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path)
+{
+    for (size_t i = 0; i < afxResources.iconCount; ++i) {
+        const AFX_ICON_IMAGE& image = afxResources.icons[i];
+        if (image.nID == nID && image.cx == size)
+            return IconImage(image).save(QString::fromStdString(path), "PNG");
+    }
+    return false;
 }
