@@ -147,7 +147,7 @@ WndWidget::WndWidget(HWND hwnd, QWidget* parent) : QWidget(parent), m_hwnd(hwnd)
 {
     setMouseTracking(true);
     if (!parent) {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setWindowFlags(hwnd->HasCaption() ? Qt::Window : Qt::Window | Qt::FramelessWindowHint);
     } else {
         // The window paints every pixel itself and is never erased first.
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -486,8 +486,10 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     if (!IsLive(hWnd))
         return FALSE;
     const QWidget* w = hWnd->widget;
-    const QPoint topLeft = w->isWindow() ? w->pos() : w->mapToGlobal(QPoint(0, 0));
-    *lpRect = {topLeft.x(), topLeft.y(), topLeft.x() + w->width(), topLeft.y() + w->height()};
+    // The window rectangle is the outer one, with the window manager's frame
+    // where the window has one.
+    const QRect outer = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    *lpRect = {outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
     return TRUE;
 }
 

@@ -25,8 +25,11 @@ struct HWND__ {
     QImage shown;                    // what the screen shows of the window
     bool destroying = false;
 
-    // Width of the self-drawn sizing border of a WS_THICKFRAME top-level window.
-    int Border() const { return (!parent && (style & WS_THICKFRAME)) ? kSizingBorder : 0; }
+    // A top-level window with a caption gets the window manager's frame;
+    // without one the window draws its own frame, a sizing border when it
+    // has WS_THICKFRAME.
+    bool HasCaption() const { return !parent && (style & WS_CAPTION) == WS_CAPTION; }
+    int Border() const { return (!parent && !HasCaption() && (style & WS_THICKFRAME)) ? kSizingBorder : 0; }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 };
 

@@ -61,12 +61,12 @@ start_clock() {
 }
 
 stop_clock() {
-    kill -TERM "$app_pid"
+    kill "-${1:-TERM}" "$app_pid"
     for _ in $(seq 100); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.05
     done
-    kill -0 "$app_pid" 2>/dev/null && fail "the clock did not end on SIGTERM"
+    kill -0 "$app_pid" 2>/dev/null && fail "the clock did not end on SIG${1:-TERM}"
     wait "$app_pid" || fail "the clock ended with an error"
     app_pid=
 }
@@ -84,7 +84,10 @@ columns_of() {
 
 test_placement() {
     start_xvfb
-    start_clock '[SETTING]\r\nWINLEFT=100\r\nWINRIGHT=500\r\nWINTOP=50\r\nWINBOTTOM=250\r\n'
+    # With a Wayland display named too, the clock still takes X11, where it
+    # can place and move its window.
+    start_clock '[SETTING]\r\nWINLEFT=100\r\nWINRIGHT=500\r\nWINTOP=50\r\nWINBOTTOM=250\r\n' \
+        env WAYLAND_DISPLAY=wayland-tarvik-test
     expect_eq "$(geometry)" "X=100 Y=50 WIDTH=400 HEIGHT=200 " "window geometry"
     stop_clock
 }
@@ -158,6 +161,22 @@ test_signal_keeps_other_sections() {
     stop_clock
     local expected='; my clock\r\n[Recent File List]\r\nFile1=/tmp/a.vst\r\n\r\n[SETTING]\r\nBARS=YYYYYYY\r\nUPDATE=40\r\nWINTOP=45\r\nWINBOTTOM=145\r\nWINLEFT=30\r\nWINRIGHT=430\r\nFGCOLOR=8684544\r\nBGCOLOR=16768685\r\nUSESYSCOLOR=0\r\n\r\n[Other]\nkey=value\n'
     cmp "$work/tarvik.ini" <(printf '%b' "$expected") || fail "INI after SIGTERM: $(cat -A "$work/tarvik.ini")"
+}
+
+# Ctrl+C in a terminal and a hang-up at logout close the clock like Exit, so
+# where it stood is kept.
+test_interrupt_and_hangup_save() {
+    start_xvfb
+    local sig
+    for sig in INT HUP; do
+        rm -f "$work/tarvik.ini"
+        start_clock ''
+        xdotool windowmove "$window" 12 34
+        sleep 0.2
+        stop_clock $sig
+        grep -q $'^WINLEFT=12\r$' "$work/tarvik.ini" || fail "no WINLEFT=12 after SIG$sig"
+        grep -q $'^WINTOP=34\r$' "$work/tarvik.ini" || fail "no WINTOP=34 after SIG$sig"
+    done
 }
 
 test_options() {
