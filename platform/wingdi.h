@@ -70,3 +70,8 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
 
 // The colour of one pixel of a memory context's bitmap; CLR_INVALID outside it.
 COLORREF GetPixel(HDC hdc, int x, int y);
+
+// The number of GDI objects and device contexts the process holds (of its own
+// process only; the handle is not looked at). Stock objects count once.
+constexpr DWORD GR_GDIOBJECTS = 0;
+DWORD GetGuiResources(void* hProcess, DWORD uiFlags);

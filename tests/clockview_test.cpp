@@ -134,6 +134,24 @@ TEST(ClockView, EllipticWindowFollowsAResize)
     EXPECT_FALSE(mask.contains(QPoint(596, 196)));
 }
 
+TEST(ClockView, TicksAndResizesHoldNoGdiObjects)
+{
+    ClockHarness clock(kSlowClock);
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    clock.View()->SetElliptic();
+    // From the first resize on, the window owns one region.
+    clock.Frame()->SetWindowPos(nullptr, 0, 0, 299, 99, SWP_NOMOVE | SWP_NOZORDER);
+    clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
+    const DWORD before = GetGuiResources(nullptr, GR_GDIOBJECTS);
+    for (int i = 0; i < 40; ++i) {
+        clock.Frame()->SetWindowPos(nullptr, 0, 0, 300 + i, 100 + i, SWP_NOMOVE | SWP_NOZORDER);
+        clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
+        PumpEvents(0);
+    }
+    EXPECT_EQ(GetGuiResources(nullptr, GR_GDIOBJECTS), before);
+}
+
 TEST(ClockView, DestroyingTheWindowSavesTheNineKeys)
 {
     ClockHarness clock(

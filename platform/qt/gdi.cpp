@@ -7,6 +7,8 @@
 
 namespace {
 
+DWORD s_liveObjects = 0;
+
 // Every memory context starts with this 1 x 1 bitmap selected, as on Windows;
 // it may be selected into any number of contexts and is never deleted.
 GdiBitmap* StockBitmap()
@@ -95,6 +97,21 @@ GdiBitmap::GdiBitmap(int cx, int cy) : image(cx, cy, QImage::Format_RGB32)
 }
 
 HDC__::~HDC__() = default;
+
+GdiCounted::GdiCounted()
+{
+    ++s_liveObjects;
+}
+
+GdiCounted::~GdiCounted()
+{
+    --s_liveObjects;
+}
+
+DWORD GetGuiResources(void*, DWORD uiFlags)
+{
+    return uiFlags == GR_GDIOBJECTS ? s_liveObjects : 0;
+}
 
 HDC CreateCompatibleDC(HDC)
 {

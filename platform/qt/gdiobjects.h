@@ -7,7 +7,15 @@
 
 #include "platform/wingdi.h"
 
-struct GdiBitmap : HBITMAP__ {
+// Counts the GDI objects and device contexts alive, for GetGuiResources.
+struct GdiCounted {
+    GdiCounted();
+    GdiCounted(const GdiCounted&) = delete;
+    GdiCounted& operator=(const GdiCounted&) = delete;
+    ~GdiCounted();
+};
+
+struct GdiBitmap : HBITMAP__, GdiCounted {
     explicit GdiBitmap(int cx, int cy);
 
     QImage image;       // Format_RGB32: 0xffRRGGBB per pixel
@@ -15,14 +23,14 @@ struct GdiBitmap : HBITMAP__ {
     bool stock = false;
 };
 
-struct GdiRegion : HRGN__ {
+struct GdiRegion : HRGN__, GdiCounted {
     explicit GdiRegion(QRegion r) : region(std::move(r)) {}
     QRegion region;
 };
 
 // A device context. Memory contexts draw into their selected bitmap; the
 // backend's window and screen contexts draw through a QPainter.
-struct HDC__ {
+struct HDC__ : GdiCounted {
     virtual ~HDC__();
 
     bool IsMemory() const { return memory; }
