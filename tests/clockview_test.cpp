@@ -42,6 +42,36 @@ TEST(ClockView, FirstPaintBuildsAWhiteBufferAndStartsTheClock)
     EXPECT_EQ(BufferPixel(view, 0, 0), RGB(173, 222, 255));  // the ticks drew the background
 }
 
+// Timer periods: below 10 ms the clock runs at 10 ms, and a huge period (a
+// negative UPDATE read as unsigned) waits; neither spins.
+struct IntervalRow {
+    const char* name;
+    const char* update;
+    int minTicks;
+    int maxTicks;  // in 300 ms
+};
+void PrintTo(const IntervalRow& r, std::ostream* os) { *os << r.name; }
+
+class ClockInterval : public ::testing::TestWithParam<IntervalRow> {};
+
+TEST_P(ClockInterval, TicksWithinTheTimerLimits)
+{
+    ClockHarness clock(std::string("[SETTING]\r\nUPDATE=") + GetParam().update + "\r\n");
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    const int before = clock.View()->m_nTimerMessages;
+    PumpEvents(300);
+    const int ticks = clock.View()->m_nTimerMessages - before;
+    EXPECT_GE(ticks, GetParam().minTicks);
+    EXPECT_LE(ticks, GetParam().maxTicks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ClockInterval,
+                         ::testing::Values(IntervalRow{"Zero", "0", 1, 31}, IntervalRow{"One", "1", 1, 31},
+                                           IntervalRow{"Fifty", "50", 1, 7},
+                                           IntervalRow{"MinusOne", "-1", 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ClockView, ResizeShowsWhiteUntilTheNextTick)
 {
     ClockHarness clock(kSlowClock);
