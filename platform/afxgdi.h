@@ -14,7 +14,6 @@ public:
     CGdiObject& operator=(const CGdiObject&) = delete;
     virtual ~CGdiObject() { DeleteObject(); }
 
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
     BOOL DeleteObject();
@@ -37,7 +36,6 @@ public:
     virtual ~CDC();
 
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
     BOOL Attach(HDC hDC);
     HDC Detach();
 

@@ -2,9 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <utility>
 
 #include "platform/afxplatform.h"

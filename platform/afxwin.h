@@ -67,7 +67,6 @@ public:
     ~CWnd() override;
 
     operator HWND() const { return m_hWnd; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -124,9 +123,7 @@ public:
 
     BOOL IsModified() const { return m_bModified; }
     void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
-    const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
-    CView* GetView() const { return m_pView; }
 
     CDocTemplate* m_pDocTemplate = nullptr;
     CView* m_pView = nullptr;
@@ -142,7 +139,6 @@ public:
     enum Mode { store = 0, load = 1 };
     CArchive(Mode nMode, std::string data) : m_nMode(nMode), m_data(std::move(data)) {}
     BOOL IsStoring() const { return m_nMode == store; }
-    BOOL IsLoading() const { return m_nMode == load; }
 
 private:
     Mode m_nMode;
@@ -268,7 +264,6 @@ public:
     LPCSTR m_pszAppName = nullptr;
     // Allocated with malloc (strdup) and released with free by the destructor.
     LPCSTR m_pszProfileName = nullptr;
-    int m_nCmdShow = SW_SHOW;
     std::vector<std::string> m_argv;  // the command line after the program name
 
 protected:

@@ -28,9 +28,6 @@ public:
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
-    CPoint TopLeft() const { return CPoint(left, top); }
-    BOOL IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
-    void SetRect(int l, int t, int r, int b) { *this = CRect(l, t, r, b); }
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }

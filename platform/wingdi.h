@@ -32,15 +32,6 @@ constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 // ExtTextOutA options.
 constexpr UINT ETO_OPAQUE = 0x0002;
 
-// Object types reported by GetObjectType.
-constexpr DWORD OBJ_PEN = 1;
-constexpr DWORD OBJ_BRUSH = 2;
-constexpr DWORD OBJ_DC = 3;
-constexpr DWORD OBJ_FONT = 6;
-constexpr DWORD OBJ_BITMAP = 7;
-constexpr DWORD OBJ_REGION = 8;
-constexpr DWORD OBJ_MEMDC = 10;
-
 // A memory device context compatible with the given one (the screen's when null).
 // It starts with a 1 x 1 stock bitmap selected.
 HDC CreateCompatibleDC(HDC hdc);
@@ -57,10 +48,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
 // Deletes the object; an object that is still selected into a context is not
 // deleted, and FALSE is returned.
 BOOL DeleteObject(HGDIOBJ ho);
-DWORD GetObjectType(HGDIOBJ h);
 
 COLORREF SetBkColor(HDC hdc, COLORREF color);
-COLORREF GetBkColor(HDC hdc);
 
 // With ETO_OPAQUE and no text, fills the rectangle with the background colour.
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR lpString, UINT c,

@@ -76,9 +76,7 @@ HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON
 void* GetWindowUserData(HWND hWnd);
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
-HWND GetParent(HWND hWnd);
 DWORD GetWindowStyle(HWND hWnd);
-BOOL IsWindowVisible(HWND hWnd);
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);

@@ -170,31 +170,11 @@ BOOL DeleteObject(HGDIOBJ ho)
     return TRUE;
 }
 
-DWORD GetObjectType(HGDIOBJ h)
-{
-    if (dynamic_cast<HBITMAP>(h))
-        return OBJ_BITMAP;
-    if (dynamic_cast<HBRUSH>(h))
-        return OBJ_BRUSH;
-    if (dynamic_cast<HPEN>(h))
-        return OBJ_PEN;
-    if (dynamic_cast<HFONT>(h))
-        return OBJ_FONT;
-    if (dynamic_cast<HRGN>(h))
-        return OBJ_REGION;
-    return 0;
-}
-
 COLORREF SetBkColor(HDC hdc, COLORREF color)
 {
     if (!hdc)
         return CLR_INVALID;
     return std::exchange(hdc->bkColor, color);
-}
-
-COLORREF GetBkColor(HDC hdc)
-{
-    return hdc ? hdc->bkColor : CLR_INVALID;
 }
 
 BOOL ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UINT, const int*)

@@ -447,21 +447,11 @@ BOOL IsWindow(HWND hWnd)
     return IsLive(hWnd);
 }
 
-HWND GetParent(HWND hWnd)
-{
-    return IsLive(hWnd) ? hWnd->parent : nullptr;
-}
-
 DWORD GetWindowStyle(HWND hWnd)
 {
     if (!IsLive(hWnd))
         return 0;
     return (hWnd->style & ~WS_VISIBLE) | (hWnd->widget->isVisible() ? WS_VISIBLE : 0);
-}
-
-BOOL IsWindowVisible(HWND hWnd)
-{
-    return IsLive(hWnd) && hWnd->widget->isVisible();
 }
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect)
