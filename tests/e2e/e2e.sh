@@ -163,6 +163,24 @@ test_signal_keeps_other_sections() {
     cmp "$work/tarvik.ini" <(printf '%b' "$expected") || fail "INI after SIGTERM: $(cat -A "$work/tarvik.ini")"
 }
 
+# Dragging the sizing border resizes the window; the face follows and the
+# new rectangle is what the clock stores.
+test_resize_by_border() {
+    start_xvfb
+    start_clock '[SETTING]\r\nWINLEFT=50\r\nWINTOP=60\r\nWINRIGHT=450\r\nWINBOTTOM=160\r\n'
+    xdotool mousemove 448 158 mousedown 1 mousemove 500 190 mousemove 548 208 mouseup 1  # bottom-right corner
+    sleep 0.3
+    expect_eq "$(geometry)" "X=50 Y=60 WIDTH=500 HEIGHT=150 " "after dragging the bottom-right corner"
+    xdotool mousemove 51 100 mousedown 1 mousemove 40 100 mousemove 31 100 mouseup 1  # left edge
+    sleep 0.3
+    expect_eq "$(geometry)" "X=30 Y=60 WIDTH=520 HEIGHT=150 " "after dragging the left edge"
+    import -window root "$work/shot.png"
+    # The face fills the new client area: background just inside the border.
+    expect_eq "$(columns_of "$work/shot.png" 200 560 '#ADDEFF' | cut -d' ' -f1)" 34 "face starts inside the left border"
+    stop_clock
+    grep -q $'^WINRIGHT=550\r$' "$work/tarvik.ini" || fail "stored rectangle: $(cat -A "$work/tarvik.ini")"
+}
+
 # Ctrl+C in a terminal and a hang-up at logout close the clock like Exit, so
 # where it stood is kept.
 test_interrupt_and_hangup_save() {
