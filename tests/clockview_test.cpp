@@ -270,6 +270,22 @@ TEST(Application, NewKeepsTheFrameAndTheView)
     EXPECT_FALSE(frame->TranslateAccelerator(FVIRTKEY | FCONTROL, 'Q'));
 }
 
+TEST(Application, OpenedFilesGoToTheRecentFileList)
+{
+    ClockHarness clock("[Recent File List]\r\nFile1=/tmp/older.vst\r\n[SETTING]\r\nUPDATE=100000\r\n");
+    const std::string document = clock.IniPath() + ".vst";
+    WriteText(document, "anything");
+    clock.App().LoadStdProfileSettings(4);
+    CCommandLineInfo info;
+    clock.App().ParseCommandLine(info);
+    info.ParseParam(document.c_str(), FALSE, TRUE);
+    ASSERT_TRUE(clock.App().ProcessShellCommand(info));  // the file opens as the document
+    clock.App().ExitInstance();
+    const std::string ini = ReadText(clock.IniPath());
+    EXPECT_NE(ini.find("[Recent File List]\r\nFile1=" + document + "\r\nFile2=/tmp/older.vst\r\n"), std::string::npos)
+        << ini;
+}
+
 TEST(Application, OpeningAMissingFileFailsTheStart)
 {
     ClockHarness clock;
