@@ -6,7 +6,7 @@
 
 #include "clock/clockface.h"
 #include "platform/afxplatform.h"
-#include "settings/profilekeys.h"
+#include "frame/mainframe.h"
 #include "settings/settingsprofile.h"
 
 bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
@@ -14,9 +14,8 @@ bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
     CSettingDlg settings;
     LoadDisplaySettings(pApp, settings);
     CRect window = LoadWindowRect(pApp);
-    if (window.Width() < 1 || window.Height() < 1)
-        window = CRect(profile::kDefaultWinLeft, profile::kDefaultWinTop, profile::kDefaultWinRight,
-                       profile::kDefaultWinBottom);
+    if (!HasUsableSize(window))
+        window = DefaultWindowRect();
     const CRect client(0, 0, std::max(1, window.Width() - 2 * kSizingBorder),
                        std::max(1, window.Height() - 2 * kSizingBorder));
 

@@ -5,12 +5,22 @@
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
-CRect UsableWindowRect(const CRect& stored)
+bool HasUsableSize(const CRect& rc)
 {
-    if (stored.Width() >= 1 && stored.Height() >= 1 && MonitorFromRect(stored, MONITOR_DEFAULTTONULL))
-        return stored;
+    return rc.Width() >= 1 && rc.Height() >= 1 && rc.Width() <= kMaxWindowExtent && rc.Height() <= kMaxWindowExtent;
+}
+
+CRect DefaultWindowRect()
+{
     using namespace profile;
     return CRect(kDefaultWinLeft, kDefaultWinTop, kDefaultWinRight, kDefaultWinBottom);
+}
+
+CRect UsableWindowRect(const CRect& stored)
+{
+    if (HasUsableSize(stored) && MonitorFromRect(stored, MONITOR_DEFAULTTONULL))
+        return stored;
+    return DefaultWindowRect();
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)

@@ -228,6 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Rectangles nobody could see or reach open at the default.
                       PlacementRow{"RightLeftOfLeft", "WINLEFT=500\r\nWINRIGHT=100\r\n", CRect(0, 0, 400, 100)},
                       PlacementRow{"ZeroHeight", "WINTOP=40\r\nWINBOTTOM=40\r\n", CRect(0, 0, 400, 100)},
+                      PlacementRow{"LargerThanAnyDisplay", "WINRIGHT=99999999\r\nWINBOTTOM=99999999\r\n",
+                                   CRect(0, 0, 400, 100)},
                       PlacementRow{"OffEveryScreen", "WINLEFT=5000\r\nWINRIGHT=5400\r\nWINTOP=5000\r\nWINBOTTOM=5100\r\n",
                                    CRect(0, 0, 400, 100)}),
     [](const auto& info) { return std::string(info.param.name); });
