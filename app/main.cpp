@@ -29,7 +29,7 @@ constexpr const char* kUsage =
 int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::cout << kUsage << "Settings: " << ProfileNameForModule(ModulePath()) << "\n";
+        std::cout << kUsage << "Settings: " << ChooseProfilePath(ModulePath()) << "\n";
         return 0;
     }
     if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
             std::cerr << "tarvik: --snapshot needs one file name\n" << kUsage;
             return 2;
         }
-        theApp.m_pszProfileName = strdup(ProfileNameForModule(ModulePath()).c_str());
+        theApp.m_pszProfileName = strdup(ChooseProfilePath(ModulePath()).c_str());
         return WriteSnapshot(&theApp, argv[2]) ? 0 : 1;
     }
     return AfxWinMain(argc, argv);

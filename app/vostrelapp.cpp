@@ -14,19 +14,14 @@ BEGIN_MESSAGE_MAP(CVostrelApp, CWinApp)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
 END_MESSAGE_MAP()
 
-std::string ProfileNameForModule(const std::string& modulePath)
-{
-    // Beside the executable when that place can be written, in the user's
-    // configuration folder otherwise (an install under /usr/local/bin).
-    return ChooseProfilePath(modulePath);
-}
-
 BOOL CVostrelApp::InitInstance()
 {
     Enable3dControls();
 
     std::free(const_cast<char*>(m_pszProfileName));
-    m_pszProfileName = strdup(ProfileNameForModule(ModulePath()).c_str());
+    // Beside the executable when that place can be written, in the user's
+    // configuration folder otherwise (an install under /usr/local/bin).
+    m_pszProfileName = strdup(ChooseProfilePath(ModulePath()).c_str());
 
     LoadStdProfileSettings(4);
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVostrelDoc), RUNTIME_CLASS(CMainFrame),

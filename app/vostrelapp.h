@@ -14,6 +14,3 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
 };
-
-// The INI file the program uses when started from the given executable.
-std::string ProfileNameForModule(const std::string& modulePath);

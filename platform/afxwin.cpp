@@ -1,5 +1,8 @@
 #include "platform/afxwin.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -348,13 +351,15 @@ BOOL CDocument::OnNewDocument()
 
 BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 {
-    const auto content = ini::ReadFile(lpszPathName);
-    if (!content) {
+    // The file must open; what is in it is the document's Serialize to read.
+    const int fd = open(lpszPathName, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         std::cerr << AfxGetAppName() << ": cannot open " << lpszPathName << ": " << std::strerror(errno) << "\n";
         return FALSE;
     }
+    close(fd);
     DeleteContents();
-    CArchive ar(CArchive::load, *content);
+    CArchive ar(CArchive::load);
     Serialize(ar);
     SetModifiedFlag(FALSE);
     return TRUE;
@@ -576,7 +581,10 @@ int AfxWinMain(int argc, char** argv)
     if (!AfxPlatformInit(argc, argv))
         return 1;
     app->m_argv.assign(argv + std::min(argc, 1), argv + argc);
-    app->m_pszProfileName = strdup(ChooseProfilePath(ModulePath()).c_str());
+    // The framework's own choice, in the user's configuration folder; the
+    // program may name another file in InitInstance.
+    app->m_pszProfileName =
+        strdup(ProfilePathInConfig(ModulePath(), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")).c_str());
 
     int code;
     if (!app->InitInstance()) {

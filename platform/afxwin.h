@@ -137,12 +137,11 @@ private:
 class CArchive {
 public:
     enum Mode { store = 0, load = 1 };
-    CArchive(Mode nMode, std::string data) : m_nMode(nMode), m_data(std::move(data)) {}
+    explicit CArchive(Mode nMode) : m_nMode(nMode) {}
     BOOL IsStoring() const { return m_nMode == store; }
 
 private:
     Mode m_nMode;
-    std::string m_data;
 };
 
 class CView : public CWnd {
