@@ -1,19 +1,12 @@
-// Windows as Qt widgets: creation and destruction, geometry, painting, timers,
-// pointer and key input turned into messages.
+// Windows as Qt widgets: creation and destruction, geometry, painting, timers
+// and messages.
 #include "platform/qt/window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "platform/afxmsg.h"
@@ -31,62 +24,9 @@ void PaintInvalidChildren()
             UpdateWindow(hWnd);
 }
 
-// A message posted with PostMessageA, delivered through the event loop.
-class MessageEvent : public QEvent {
-public:
-    static QEvent::Type Kind()
-    {
-        static const auto type = QEvent::Type(QEvent::registerEventType());
-        return type;
-    }
-    MessageEvent(UINT message, WPARAM wParam, LPARAM lParam)
-        : QEvent(Kind()), m_message(message), m_wParam(wParam), m_lParam(lParam)
-    {
-    }
-    UINT m_message;
-    WPARAM m_wParam;
-    LPARAM m_lParam;
-};
-
 bool IsLive(HWND hWnd)
 {
     return hWnd && std::find(s_windows.begin(), s_windows.end(), hWnd) != s_windows.end();
-}
-
-// The virtual key of a Qt key, for the keys accelerators use.
-WORD VirtualKey(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return WORD(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return WORD(0x70 + (key - Qt::Key_F1));
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 0x08;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 0x0D;
-    case Qt::Key_Escape:
-        return 0x1B;
-    case Qt::Key_Insert:
-        return 0x2D;
-    case Qt::Key_Delete:
-        return 0x2E;
-    default:
-        return 0;
-    }
-}
-
-UINT ButtonFlags(Qt::MouseButtons buttons)
-{
-    return ((buttons & Qt::LeftButton) ? MK_LBUTTON : 0) | ((buttons & Qt::RightButton) ? MK_RBUTTON : 0);
-}
-
-void SendSize(HWND hWnd)
-{
-    RECT client;
-    GetClientRect(hWnd, &client);
-    hWnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
 // Qt holds back the resize events of hidden widgets until they are shown;
@@ -123,6 +63,13 @@ void ReleaseWindow(HWND hWnd)
 
 }  // namespace
 
+void SendSize(HWND hWnd)
+{
+    RECT client;
+    GetClientRect(hWnd, &client);
+    hWnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
 const std::vector<HWND>& AllWindows()
 {
     return s_windows;
@@ -139,267 +86,6 @@ LRESULT HWND__::Send(UINT message, WPARAM wParam, LPARAM lParam)
     if (--s_dispatchDepth == 0)
         PaintInvalidChildren();
     return result;
-}
-
-// --- the widget --------------------------------------------------------------
-
-WndWidget::WndWidget(HWND hwnd, QWidget* parent) : QWidget(parent), m_hwnd(hwnd)
-{
-    setMouseTracking(true);
-    if (!parent) {
-        setWindowFlags(hwnd->HasCaption() ? Qt::Window : Qt::Window | Qt::FramelessWindowHint);
-    } else {
-        // The window paints every pixel itself and is never erased first.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_NoSystemBackground);
-    }
-}
-
-bool WndWidget::event(QEvent* e)
-{
-    if (e->type() == MessageEvent::Kind()) {
-        const auto* msg = static_cast<MessageEvent*>(e);
-        if (m_hwnd)
-            m_hwnd->Send(msg->m_message, msg->m_wParam, msg->m_lParam);
-        return true;
-    }
-    return QWidget::event(e);
-}
-
-void WndWidget::paintEvent(QPaintEvent* e)
-{
-    if (!m_hwnd)
-        return;
-    if (m_hwnd->parent)
-        PaintChild(e->region());
-    else
-        PaintTopLevel();
-}
-
-void WndWidget::PaintTopLevel()
-{
-    QPainter painter(this);
-    if (m_hwnd->Border() > 0)
-        PaintSizingBorder(painter);
-    HDC__ dc;
-    dc.memory = false;
-    dc.painter = &painter;
-    if (const int border = m_hwnd->Border())
-        painter.translate(border, border);
-    m_hwnd->paintDC = &dc;
-    m_hwnd->invalid = false;
-    m_hwnd->Send(WM_PAINT);
-    m_hwnd->paintDC = nullptr;
-}
-
-void WndWidget::RenderInto(QImage& image, QRegion* damage)
-{
-    if (image.size() != size()) {
-        image = QImage(size(), QImage::Format_RGB32);
-        if (damage)
-            *damage = QRegion(image.rect());
-    }
-    HDC__ dc;
-    dc.memory = false;
-    dc.target = &image;
-    dc.damage = damage;
-    m_hwnd->paintDC = &dc;
-    m_hwnd->invalid = false;
-    m_hwnd->Send(WM_PAINT);
-    m_hwnd->paintDC = nullptr;
-}
-
-void WndWidget::PaintChild(const QRegion& region)
-{
-    // A paint Qt asks for (exposure, resize) paints the window anew; a
-    // paint of changed pixels only shows what UpdateChangedPixels rendered.
-    if (!m_flushOnly)
-        RenderInto(m_hwnd->shown, nullptr);
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect& rect : region)
-        painter.drawImage(rect, m_hwnd->shown, rect);
-}
-
-void WndWidget::UpdateChangedPixels()
-{
-    QRegion changed;
-    RenderInto(m_hwnd->shown, &changed);
-    if (changed.isEmpty())
-        return;
-    m_flushOnly = true;
-    repaint(changed);
-    m_flushOnly = false;
-}
-
-void WndWidget::PaintSizingBorder(QPainter& painter)
-{
-    const QRect outer = rect();
-    const int border = m_hwnd->Border();
-    const QPalette& pal = palette();
-    painter.fillRect(outer, pal.color(QPalette::Window));
-    painter.setPen(pal.color(QPalette::Light));
-    painter.drawLine(outer.topLeft(), outer.topRight());
-    painter.drawLine(outer.topLeft(), outer.bottomLeft());
-    painter.setPen(pal.color(QPalette::Dark));
-    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
-    painter.drawLine(outer.topRight(), outer.bottomRight());
-    painter.drawRect(outer.adjusted(border - 1, border - 1, -border, -border));
-}
-
-void WndWidget::resizeEvent(QResizeEvent*)
-{
-    if (m_hwnd)
-        SendSize(m_hwnd);
-}
-
-void WndWidget::showEvent(QShowEvent*)
-{
-    if (m_hwnd)
-        m_hwnd->Send(WM_SHOWWINDOW, TRUE, 0);
-}
-
-void WndWidget::hideEvent(QHideEvent*)
-{
-    if (m_hwnd)
-        m_hwnd->Send(WM_SHOWWINDOW, FALSE, 0);
-}
-
-void WndWidget::timerEvent(QTimerEvent* e)
-{
-    if (!m_hwnd)
-        return;
-    for (const auto& [id, qtId] : m_hwnd->timers) {
-        if (qtId == e->timerId()) {
-            m_hwnd->Send(WM_TIMER, id, 0);
-            return;
-        }
-    }
-}
-
-void WndWidget::closeEvent(QCloseEvent* e)
-{
-    // The window manager's close request becomes WM_CLOSE; the window goes
-    // only if its handler destroys it.
-    e->ignore();
-    if (m_hwnd)
-        PostMessageA(m_hwnd, WM_CLOSE, 0, 0);
-}
-
-void WndWidget::keyPressEvent(QKeyEvent* e)
-{
-    HWND top = m_hwnd;
-    while (top && top->parent)
-        top = top->parent;
-    const WORD vk = VirtualKey(e->key());
-    if (!top || !vk) {
-        e->ignore();
-        return;
-    }
-    top->Send(WM_KEYDOWN, vk, MAKELPARAM(e->isAutoRepeat() ? 2 : 1, 0));
-}
-
-Qt::Edges WndWidget::BorderEdges(QPoint pos) const
-{
-    const int border = m_hwnd ? m_hwnd->Border() : 0;
-    if (border == 0)
-        return {};
-    // Corners are easier to grab when they reach a little along the edges.
-    const int corner = border * 4;
-    Qt::Edges edges;
-    const bool nearLeft = pos.x() < border || (pos.x() < corner && (pos.y() < border || pos.y() >= height() - border));
-    const bool nearRight = pos.x() >= width() - border ||
-                           (pos.x() >= width() - corner && (pos.y() < border || pos.y() >= height() - border));
-    const bool nearTop = pos.y() < border || (pos.y() < corner && (pos.x() < border || pos.x() >= width() - border));
-    const bool nearBottom = pos.y() >= height() - border ||
-                            (pos.y() >= height() - corner && (pos.x() < border || pos.x() >= width() - border));
-    if (nearLeft)
-        edges |= Qt::LeftEdge;
-    if (nearRight)
-        edges |= Qt::RightEdge;
-    if (nearTop)
-        edges |= Qt::TopEdge;
-    if (nearBottom)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void WndWidget::SendMouse(UINT message, QMouseEvent* e)
-{
-    if (!m_hwnd)
-        return;
-    const QPoint pos = e->position().toPoint() - QPoint(m_hwnd->Border(), m_hwnd->Border());
-    m_hwnd->Send(message, ButtonFlags(e->buttons()), MAKELPARAM(pos.x(), pos.y()));
-}
-
-void WndWidget::mousePressEvent(QMouseEvent* e)
-{
-    const Qt::Edges edges = BorderEdges(e->position().toPoint());
-    if (edges && e->button() == Qt::LeftButton) {
-        m_resizeEdges = edges;
-        m_resizeStart = e->globalPosition().toPoint();
-        m_resizeGeometry = geometry();
-        return;
-    }
-    if (e->button() == Qt::LeftButton)
-        SendMouse(WM_LBUTTONDOWN, e);
-    else if (e->button() == Qt::RightButton)
-        SendMouse(WM_RBUTTONDOWN, e);
-}
-
-void WndWidget::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (m_resizeEdges && e->button() == Qt::LeftButton) {
-        m_resizeEdges = {};
-        return;
-    }
-    if (e->button() == Qt::LeftButton)
-        SendMouse(WM_LBUTTONUP, e);
-    else if (e->button() == Qt::RightButton)
-        SendMouse(WM_RBUTTONUP, e);
-}
-
-void WndWidget::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    if (BorderEdges(e->position().toPoint()))
-        return;
-    if (e->button() == Qt::LeftButton)
-        SendMouse(WM_LBUTTONDBLCLK, e);
-    else if (e->button() == Qt::RightButton)
-        SendMouse(WM_RBUTTONDOWN, e);
-}
-
-void WndWidget::mouseMoveEvent(QMouseEvent* e)
-{
-    if (m_resizeEdges) {
-        const QPoint delta = e->globalPosition().toPoint() - m_resizeStart;
-        QRect g = m_resizeGeometry;
-        const int minimum = 2 * kSizingBorder + 16;
-        if (m_resizeEdges & Qt::LeftEdge)
-            g.setLeft(std::min(g.left() + delta.x(), g.right() - minimum));
-        if (m_resizeEdges & Qt::RightEdge)
-            g.setRight(std::max(g.right() + delta.x(), g.left() + minimum));
-        if (m_resizeEdges & Qt::TopEdge)
-            g.setTop(std::min(g.top() + delta.y(), g.bottom() - minimum));
-        if (m_resizeEdges & Qt::BottomEdge)
-            g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minimum));
-        setGeometry(g);
-        return;
-    }
-    const Qt::Edges edges = BorderEdges(e->position().toPoint());
-    if ((edges & (Qt::LeftEdge | Qt::TopEdge)) == (Qt::LeftEdge | Qt::TopEdge) ||
-        (edges & (Qt::RightEdge | Qt::BottomEdge)) == (Qt::RightEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge) && edges & (Qt::TopEdge | Qt::BottomEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
-        setCursor(Qt::SizeHorCursor);
-    else if (edges)
-        setCursor(Qt::SizeVerCursor);
-    else
-        unsetCursor();
-    if (!edges)
-        SendMouse(WM_MOUSEMOVE, e);
 }
 
 // --- window functions --------------------------------------------------------

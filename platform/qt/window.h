@@ -1,6 +1,7 @@
 // The Qt widget behind every window handle.
 #pragma once
 
+#include <QEvent>
 #include <QWidget>
 #include <map>
 #include <vector>
@@ -79,3 +80,23 @@ private:
 
 // Every window alive, in creation order.
 const std::vector<HWND>& AllWindows();
+
+// Tells the window its client size (WM_SIZE).
+void SendSize(HWND hWnd);
+
+// A message posted with PostMessageA, delivered through the event loop.
+class MessageEvent : public QEvent {
+public:
+    static QEvent::Type Kind()
+    {
+        static const auto type = QEvent::Type(QEvent::registerEventType());
+        return type;
+    }
+    MessageEvent(UINT message, WPARAM wParam, LPARAM lParam)
+        : QEvent(Kind()), m_message(message), m_wParam(wParam), m_lParam(lParam)
+    {
+    }
+    UINT m_message;
+    WPARAM m_wParam;
+    LPARAM m_lParam;
+};
