@@ -18,6 +18,7 @@ constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
@@ -34,21 +35,21 @@ constexpr UINT MK_RBUTTON = 0x0002;
 // WM_SIZE types.
 constexpr UINT SIZE_RESTORED = 0;
 
-constexpr WORD LOWORD(std::uintptr_t l) { return WORD(l & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t l) { return WORD((l >> 16) & 0xFFFF); }
-constexpr LPARAM MAKELPARAM(int low, int high)
-{
-    return LPARAM(DWORD(WORD(low)) | (DWORD(WORD(high)) << 16));
-}
 // Pointer coordinates are signed 16-bit values.
 constexpr int GET_X_LPARAM(LPARAM l) { return short(LOWORD(std::uintptr_t(l))); }
 constexpr int GET_Y_LPARAM(LPARAM l) { return short(HIWORD(std::uintptr_t(l))); }
 
 using AFX_PMSG = LRESULT (*)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam);
 
+// WM_COMMAND carries the command or control id in the low word of wParam
+// and the notification code in the high word: 0 (CN_COMMAND) for menu and
+// accelerator commands, which is also BN_CLICKED, a button's click.
+constexpr UINT CN_COMMAND = 0;
+
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // WM_ message, 0 ends the table
-    UINT nID;       // command id for WM_COMMAND entries
+    UINT nCode;     // notification code for WM_COMMAND entries
+    UINT nID;       // command or control id for WM_COMMAND entries
     AFX_PMSG pfn;
 };
 
@@ -73,7 +74,7 @@ private:
         static const AFX_MSGMAP_ENTRY s_messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                         \
-    {0, 0, nullptr}                                                               \
+    {0, 0, 0, nullptr}                                                            \
     }                                                                             \
     ;                                                                             \
     static const AFX_MSGMAP s_messageMap = {&TheBaseClass::GetThisMessageMap, s_messageEntries}; \
@@ -85,19 +86,35 @@ private:
         body;                                                                                                               \
         return 0;                                                                                                           \
     }
+// A thunk whose handler's result is the message's result.
+#define AFX_THUNK_RESULT(call) [](CCmdTarget* pTarget, [[maybe_unused]] WPARAM wParam, [[maybe_unused]] LPARAM lParam) -> LRESULT { \
+        auto* pThis = static_cast<ThisClass*>(pTarget);                                                                            \
+        return call;                                                                                                               \
+    }
 
-#define ON_WM_SIZE() {WM_SIZE, 0, AFX_THUNK(pThis->OnSize(UINT(wParam), LOWORD(std::uintptr_t(lParam)), HIWORD(std::uintptr_t(lParam))))},
-#define ON_WM_SHOWWINDOW() {WM_SHOWWINDOW, 0, AFX_THUNK(pThis->OnShowWindow(BOOL(wParam), UINT(lParam)))},
-#define ON_WM_TIMER() {WM_TIMER, 0, AFX_THUNK(pThis->OnTimer(UINT(wParam)))},
-#define ON_WM_DESTROY() {WM_DESTROY, 0, AFX_THUNK(pThis->OnDestroy())},
-#define ON_WM_CLOSE() {WM_CLOSE, 0, AFX_THUNK(pThis->OnClose())},
-#define ON_WM_PAINT() {WM_PAINT, 0, AFX_THUNK(pThis->OnPaint())},
+#define ON_WM_SIZE() {WM_SIZE, 0, 0, AFX_THUNK(pThis->OnSize(UINT(wParam), LOWORD(std::uintptr_t(lParam)), HIWORD(std::uintptr_t(lParam))))},
+#define ON_WM_SHOWWINDOW() {WM_SHOWWINDOW, 0, 0, AFX_THUNK(pThis->OnShowWindow(BOOL(wParam), UINT(lParam)))},
+#define ON_WM_TIMER() {WM_TIMER, 0, 0, AFX_THUNK(pThis->OnTimer(UINT(wParam)))},
+#define ON_WM_DESTROY() {WM_DESTROY, 0, 0, AFX_THUNK(pThis->OnDestroy())},
+#define ON_WM_CLOSE() {WM_CLOSE, 0, 0, AFX_THUNK(pThis->OnClose())},
+#define ON_WM_PAINT() {WM_PAINT, 0, 0, AFX_THUNK(pThis->OnPaint())},
 #define AFX_ON_MOUSE(msg, handler) \
-    {msg, 0, AFX_THUNK(pThis->handler(UINT(wParam), CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))},
+    {msg, 0, 0, AFX_THUNK(pThis->handler(UINT(wParam), CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))},
 #define ON_WM_MOUSEMOVE() AFX_ON_MOUSE(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_LBUTTONDOWN() AFX_ON_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_ON_MOUSE(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_ON_MOUSE(WM_RBUTTONDOWN, OnRButtonDown)
-#define ON_WM_KEYDOWN() {WM_KEYDOWN, 0, AFX_THUNK(pThis->OnKeyDown(UINT(wParam), UINT(LOWORD(std::uintptr_t(lParam))), UINT(HIWORD(std::uintptr_t(lParam)))))},
-#define ON_COMMAND(id, memberFxn) {WM_COMMAND, UINT(id), AFX_THUNK(pThis->memberFxn())},
+#define ON_WM_KEYDOWN() {WM_KEYDOWN, 0, 0, AFX_THUNK(pThis->OnKeyDown(UINT(wParam), UINT(LOWORD(std::uintptr_t(lParam))), UINT(HIWORD(std::uintptr_t(lParam)))))},
+#define ON_COMMAND(id, memberFxn) {WM_COMMAND, CN_COMMAND, UINT(id), AFX_THUNK(pThis->memberFxn())},
+#define ON_BN_CLICKED(id, memberFxn) {WM_COMMAND, 0 /* BN_CLICKED */, UINT(id), AFX_THUNK(pThis->memberFxn())},
+// A handler of any message, LRESULT memberFxn(WPARAM, LPARAM), whose result
+// is the message's.
+#define ON_MESSAGE(message, memberFxn) \
+    {message, 0, 0, AFX_THUNK_RESULT(AfxCallHandler(pThis, &ThisClass::memberFxn, wParam, lParam))},
+
+template <class T, class U>
+LRESULT AfxCallHandler(T* pThis, LRESULT (U::*pfn)(WPARAM, LPARAM), WPARAM wParam, LPARAM lParam)
+{
+    return (pThis->*pfn)(wParam, lParam);
+}

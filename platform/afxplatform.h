@@ -6,6 +6,8 @@
 
 #include "platform/winuser.h"
 
+struct AFX_DIALOG_TEMPLATE;
+
 // Sets up the desktop connection; false (with a message on stderr) when there
 // is no display to show windows on. SIGTERM, SIGINT and SIGHUP then post
 // WM_CLOSE to the main window, so that a logout or Ctrl+C closes the program
@@ -15,6 +17,21 @@ void AfxPlatformTerm();
 
 // Runs the message loop until PostQuitMessage.
 int AfxRunMessageLoop();
+
+// Creates the dialog window of the template, hidden, with its controls, and
+// sends it WM_INITDIALOG; when that answers TRUE, the first control with
+// WS_TABSTOP gets the focus. Every message goes to the procedure, with
+// userData reachable through GetWindowUserData; messages it passes on go to
+// DefDlgProcA. Null (with nothing created) when a control's class is unknown.
+HWND AfxCreateDialog(const AFX_DIALOG_TEMPLATE& dlgTemplate, HWND hWndOwner, WNDPROC proc, void* userData);
+
+// Shows the window and handles messages until AfxEndModalLoop is called for
+// it. FALSE when the loop ended because the program was told to close (a
+// signal, the window manager closing the main window): every modal loop then
+// ends, innermost first, and the main window gets its WM_CLOSE once the last
+// has returned.
+BOOL AfxRunModalLoop(HWND hWnd);
+void AfxEndModalLoop(HWND hWnd);
 
 // The icon resource (all its images), or null when there is none.
 HICON AfxLoadIcon(UINT nID);

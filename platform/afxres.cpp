@@ -27,3 +27,11 @@ const AFX_ACCEL_TABLE* AfxFindAccelerators(UINT nID)
             return &afxResources.accelerators[i];
     return nullptr;
 }
+
+const AFX_DIALOG_TEMPLATE* AfxFindDialogTemplate(UINT nID)
+{
+    for (size_t i = 0; i < afxResources.dialogCount; ++i)
+        if (afxResources.dialogs[i].nID == nID)
+            return &afxResources.dialogs[i];
+    return nullptr;
+}

@@ -44,6 +44,29 @@ struct AFX_ACCEL_TABLE {
     size_t count;
 };
 
+// One control of a dialog template. Positions and sizes are in dialog units:
+// a quarter of the dialog font's average character width, an eighth of its height.
+struct AFX_DIALOG_ITEM {
+    int nID;               // -1 for statics nobody addresses
+    const char* lpszClass; // "BUTTON", "EDIT", "STATIC" or "msctls_updown32"
+    DWORD style;
+    const char* lpszText;  // UTF-8
+    UINT nIconID;          // the icon resource of an SS_ICON static
+    short x, y, cx, cy;
+};
+
+// A dialog template: the window, its font and its controls in tab order.
+struct AFX_DIALOG_TEMPLATE {
+    UINT nID;
+    DWORD style;
+    short x, y, cx, cy;    // the client area, in dialog units
+    const char* lpszCaption;
+    WORD wPointSize;       // DS_SETFONT: the dialog's font
+    const char* lpszFaceName;
+    const AFX_DIALOG_ITEM* items;
+    size_t itemCount;
+};
+
 struct AFX_RESOURCES {
     const AFX_STRING_RESOURCE* strings;
     size_t stringCount;
@@ -51,6 +74,8 @@ struct AFX_RESOURCES {
     size_t iconCount;
     const AFX_ACCEL_TABLE* accelerators;
     size_t acceleratorCount;
+    const AFX_DIALOG_TEMPLATE* dialogs;
+    size_t dialogCount;
 };
 
 extern const AFX_RESOURCES afxResources;
@@ -62,6 +87,7 @@ std::string AfxLoadString(UINT nID);
 std::string AfxExtractSubString(const std::string& full, int n);
 
 const AFX_ACCEL_TABLE* AfxFindAccelerators(UINT nID);
+const AFX_DIALOG_TEMPLATE* AfxFindDialogTemplate(UINT nID);
 
 // The framework's standard command and string ids.
 constexpr UINT AFX_IDS_APP_TITLE = 0xE000;      // 57344

@@ -24,24 +24,24 @@ constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY s_entries[] = {{0, 0, nullptr}};
+    static const AFX_MSGMAP_ENTRY s_entries[] = {{0, 0, 0, nullptr}};
     static const AFX_MSGMAP s_map = {nullptr, s_entries};
     return &s_map;
 }
 
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(UINT nMessage, UINT nID) const
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage; ++entry)
-            if (entry->nMessage == nMessage && entry->nID == nID)
+            if (entry->nMessage == nMessage && entry->nCode == nCode && entry->nID == nID)
                 return entry;
     }
     return nullptr;
 }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID)
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
 {
-    const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_COMMAND, nID);
+    const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_COMMAND, UINT(nCode), nID);
     if (!entry)
         return FALSE;
     entry->pfn(this, 0, 0);
@@ -113,6 +113,98 @@ BOOL CWnd::DestroyWindow()
     return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
 }
 
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    if (!hWndNew || m_hWnd)
+        return FALSE;
+    m_hWnd = hWndNew;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    return std::exchange(m_hWnd, nullptr);
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!::IsWindow(hWnd) || !Attach(hWnd))
+        return FALSE;
+    m_pfnSuper = AfxSubclassWindow(hWnd, &CWnd::CALLBACK_WndProc, this);
+    return TRUE;
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    const DWORD style = GetStyle();
+    HWND hWndCenter = pAlternateOwner ? pAlternateOwner->m_hWnd
+                                      : (style & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+    // A hidden owner gives no place to centre on: then the screen is used.
+    if (hWndCenter && !(style & WS_CHILD) && !::IsWindowVisible(hWndCenter))
+        hWndCenter = nullptr;
+
+    CRect rcDlg;
+    GetWindowRect(rcDlg);
+    MONITORINFO mi{sizeof mi, {}, {}, 0};
+    ::GetMonitorInfoA(::MonitorFromWindow(hWndCenter ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    CRect rcArea(mi.rcWork);
+    CRect rcCenter = rcArea;
+    if (hWndCenter)
+        ::GetWindowRect(hWndCenter, rcCenter);
+
+    int xLeft = (rcCenter.left + rcCenter.right) / 2 - rcDlg.Width() / 2;
+    int yTop = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
+    // A window that would stick out of the work area is moved into it.
+    if (xLeft + rcDlg.Width() > rcArea.right)
+        xLeft = rcArea.right - rcDlg.Width();
+    if (xLeft < rcArea.left)
+        xLeft = rcArea.left;
+    if (yTop + rcDlg.Height() > rcArea.bottom)
+        yTop = rcArea.bottom - rcDlg.Height();
+    if (yTop < rcArea.top)
+        yTop = rcArea.top;
+    if (style & WS_CHILD) {
+        CRect rcParent;
+        ::GetWindowRect(::GetParent(m_hWnd), rcParent);
+        xLeft -= rcParent.left;
+        yTop -= rcParent.top;
+    }
+    SetWindowPos(nullptr, xLeft, yTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+int CWnd::RunModalLoop()
+{
+    if (m_bContinueModal && !AfxRunModalLoop(m_hWnd)) {
+        m_bContinueModal = FALSE;
+        m_nModalResult = IDCANCEL;
+    }
+    return m_nModalResult;
+}
+
+void CWnd::EndModalLoop(int nResult)
+{
+    m_nModalResult = nResult;
+    if (m_bContinueModal) {
+        m_bContinueModal = FALSE;
+        AfxEndModalLoop(m_hWnd);
+    }
+}
+
+HWND CWnd::GetSafeOwner_(HWND hParent)
+{
+    HWND hWnd = hParent;
+    if (!hWnd) {
+        CWinThread* thread = AfxGetThread();
+        hWnd = thread && thread->m_pMainWnd ? thread->m_pMainWnd->m_hWnd : nullptr;
+    }
+    // A popup cannot be owned by a child window.
+    while (hWnd && (::GetWindowStyle(hWnd) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    if (!hParent && hWnd)
+        hWnd = ::GetLastActivePopup(hWnd);
+    return hWnd;
+}
+
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
     ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
@@ -129,8 +221,10 @@ LRESULT CWnd::Default()
     return DefWindowProc(s_current.message, s_current.wParam, s_current.lParam);
 }
 
-LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM)
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_pfnSuper)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
     if (message == WM_CLOSE)
         DestroyWindow();
     return 0;
@@ -151,16 +245,19 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 {
     if (message == WM_COMMAND)
         return OnCommand(wParam, lParam);
-    const AFX_MSGMAP_ENTRY* entry = FindEntry(message, 0);
+    const AFX_MSGMAP_ENTRY* entry = FindEntry(message, 0, 0);
     if (!entry)
         return FALSE;
     *pResult = entry->pfn(this, wParam, lParam);
     return TRUE;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    return OnCmdMsg(LOWORD(wParam));
+    const HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+    if (hWndCtrl && s_hLockoutNotifyWindow == m_hWnd)
+        return TRUE;  // a control's notification while the data is exchanged
+    return OnCmdMsg(LOWORD(wParam), hWndCtrl ? HIWORD(wParam) : CN_COMMAND);
 }
 
 void CWnd::OnNcDestroy()
@@ -171,6 +268,7 @@ void CWnd::OnNcDestroy()
         PostQuitMessage(0);
     }
     m_hWnd = nullptr;
+    m_pfnSuper = nullptr;
     PostNcDestroy();
 }
 
@@ -179,6 +277,10 @@ LRESULT CWnd::CALLBACK_WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lP
     auto* pWnd = static_cast<CWnd*>(GetWindowUserData(hWnd));
     if (!pWnd)
         return 0;
+    // A window being created reaches its object before the creating call
+    // returns the handle (a dialog's WM_INITDIALOG, for one).
+    if (!pWnd->m_hWnd)
+        pWnd->m_hWnd = hWnd;
     if (message == WM_NCDESTROY) {
         pWnd->OnNcDestroy();
         return 0;
@@ -206,9 +308,9 @@ BOOL CView::OnCreateWindow(CCreateContext* pContext)
     return TRUE;
 }
 
-BOOL CView::OnCmdMsg(UINT nID)
+BOOL CView::OnCmdMsg(UINT nID, int nCode)
 {
-    return CWnd::OnCmdMsg(nID) || (m_pDocument && m_pDocument->OnCmdMsg(nID));
+    return CWnd::OnCmdMsg(nID, nCode) || (m_pDocument && m_pDocument->OnCmdMsg(nID, nCode));
 }
 
 void CView::OnPaint()
@@ -296,14 +398,14 @@ void CFrameWnd::OnKeyDown(UINT nChar, UINT, UINT)
         Default();
 }
 
-BOOL CFrameWnd::OnCmdMsg(UINT nID)
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode)
 {
-    if (m_pViewActive && m_pViewActive->OnCmdMsg(nID))
+    if (m_pViewActive && m_pViewActive->OnCmdMsg(nID, nCode))
         return TRUE;
-    if (CWnd::OnCmdMsg(nID))
+    if (CWnd::OnCmdMsg(nID, nCode))
         return TRUE;
     CWinApp* app = AfxGetApp();
-    return app && app->OnCmdMsg(nID);
+    return app && app->OnCmdMsg(nID, nCode);
 }
 
 void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible)

@@ -12,6 +12,7 @@
 #include "platform/winuser.h"
 
 class CObject;
+class CDataExchange;
 class CDocument;
 class CDocTemplate;
 class CFrameWnd;
@@ -45,14 +46,14 @@ public:
 // Routes commands and messages through the message maps.
 class CCmdTarget : public CObject {
 public:
-    // Runs the handler of the command in this object's map chain; FALSE when
-    // none handles it.
-    virtual BOOL OnCmdMsg(UINT nID);
+    // Runs the handler of the command (or of the control's notification) in
+    // this object's map chain; FALSE when none handles it.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode = CN_COMMAND);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const { return GetThisMessageMap(); }
-    const AFX_MSGMAP_ENTRY* FindEntry(UINT nMessage, UINT nID) const;
+    const AFX_MSGMAP_ENTRY* FindEntry(UINT nMessage, UINT nCode, UINT nID) const;
 };
 
 struct CCreateContext {
@@ -74,12 +75,38 @@ public:
     BOOL CreateEx(CREATESTRUCT& cs, CCreateContext* pContext);
     virtual BOOL DestroyWindow();
 
+    BOOL Attach(HWND hWndNew);
+    HWND Detach();
+    // Takes the window over: its messages go through this object's map first
+    // and then to the procedure it had. The object lets go of the window when
+    // the window is destroyed.
+    BOOL SubclassWindow(HWND hWnd);
+
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     DWORD GetStyle() const { return ::GetWindowStyle(m_hWnd); }
+    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
+    // Centres a popup over its owner (a child over its parent), kept inside
+    // the work area of the owner's screen.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+
+    // Dialog data exchange: from the controls into the members, with
+    // validation (TRUE), or from the members into the controls (FALSE).
+    // FALSE when a validation failed; the members after it keep their values.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange*) {}
+
+    // A modal loop for this window: RunModalLoop returns EndModalLoop's
+    // result, or IDCANCEL when the program was told to close meanwhile.
+    int RunModalLoop();
+    virtual void EndModalLoop(int nResult);
+
+    // The window that a modal window should have as its owner: the given
+    // parent's top-level window, or with none the main window's last active popup.
+    static HWND GetSafeOwner_(HWND hParent);
 
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer) { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
@@ -109,9 +136,18 @@ protected:
     virtual void PostNcDestroy() {}
     void OnNcDestroy();
 
-private:
     static LRESULT CALLBACK_WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC m_pfnSuper = nullptr;  // the procedure DefWindowProc passes messages on to
+    int m_nModalResult = -1;
+    BOOL m_bContinueModal = FALSE;  // a modal loop is to run or runs
+
+private:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // While a window exchanges its data, its controls' notifications are
+    // not dispatched.
+    static inline HWND s_hLockoutNotifyWindow = nullptr;
 };
 
 class CDocument : public CCmdTarget {
@@ -148,7 +184,7 @@ class CView : public CWnd {
 public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     CDocument* GetDocument() const { return m_pDocument; }
-    BOOL OnCmdMsg(UINT nID) override;
+    BOOL OnCmdMsg(UINT nID, int nCode = CN_COMMAND) override;
 
     virtual void OnDraw(CDC* pDC) = 0;
     virtual void OnInitialUpdate() { Invalidate(); }
@@ -168,7 +204,7 @@ class CFrameWnd : public CWnd {
 public:
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext);
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    BOOL OnCmdMsg(UINT nID) override;
+    BOOL OnCmdMsg(UINT nID, int nCode = CN_COMMAND) override;
 
     CView* GetActiveView() const { return m_pViewActive; }
     void RecalcLayout();

@@ -69,3 +69,15 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
         return TRUE;  // the file holds that value already
     return ini::ReplaceFile(lpFileName, *updated);
 }
+
+int MulDiv(int nNumber, int nNumerator, int nDenominator)
+{
+    if (nDenominator == 0)
+        return -1;
+    long long num = static_cast<long long>(nNumber) * nNumerator;
+    long long den = nDenominator;
+    if (den < 0)
+        num = -num, den = -den;
+    const long long q = num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den);
+    return q > INT32_MAX || q < INT32_MIN ? -1 : int(q);
+}

@@ -1,4 +1,4 @@
-// The private-profile (INI file) functions.
+// The private-profile (INI file) functions, and MulDiv.
 #pragma once
 
 #include "platform/windef.h"
@@ -15,3 +15,7 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
 // nothing, when the file cannot be written or a name or the value would break
 // the file's lines.
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName);
+
+// (nNumber * nNumerator) / nDenominator, rounded half away from zero; -1 when
+// the denominator is 0 or the result does not fit.
+int MulDiv(int nNumber, int nNumerator, int nDenominator);

@@ -16,6 +16,12 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+constexpr WORD LOWORD(std::uintptr_t l) { return WORD(l & 0xFFFF); }
+constexpr WORD HIWORD(std::uintptr_t l) { return WORD((l >> 16) & 0xFFFF); }
+constexpr LONG MAKELONG(int low, int high) { return LONG(DWORD(WORD(low)) | (DWORD(WORD(high)) << 16)); }
+constexpr LPARAM MAKELPARAM(int low, int high) { return LPARAM(MAKELONG(low, high)); }
+constexpr WPARAM MAKEWPARAM(int low, int high) { return WPARAM(DWORD(MAKELONG(low, high))); }
+
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 

@@ -30,6 +30,25 @@ constexpr DWORD WS_OVERLAPPEDWINDOW =
 // The framework's frame style bit that adds the document's name to the title.
 constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
 
+// Dialog and control styles share the low 16 bits; WS_GROUP and WS_TABSTOP
+// share theirs with the minimise and maximise boxes of top-level windows.
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD DS_SETFONT = 0x00000040;
+constexpr DWORD DS_MODALFRAME = 0x00000080;
+constexpr DWORD BS_PUSHBUTTON = 0x00000000;
+constexpr DWORD BS_DEFPUSHBUTTON = 0x00000001;
+constexpr DWORD BS_AUTOCHECKBOX = 0x00000003;
+constexpr DWORD BS_GROUPBOX = 0x00000007;
+constexpr DWORD BS_TYPEMASK = 0x0000000F;
+constexpr DWORD ES_AUTOHSCROLL = 0x00000080;
+constexpr DWORD ES_NUMBER = 0x00002000;
+constexpr DWORD SS_LEFT = 0x00000000;
+constexpr DWORD SS_ICON = 0x00000003;
+constexpr DWORD SS_TYPEMASK = 0x0000001F;
+constexpr DWORD SS_NOPREFIX = 0x00000080;
+
 // Width of the sizing border a WS_THICKFRAME window draws around its client area.
 constexpr int kSizingBorder = 4;
 
@@ -51,8 +70,62 @@ constexpr int ERROR = 0;
 constexpr int SIMPLEREGION = 2;
 
 constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
+constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
+
+struct MONITORINFO {
+    DWORD cbSize;
+    RECT rcMonitor;
+    RECT rcWork;  // without the panels and docks of the desktop
+    DWORD dwFlags;
+};
 
 using WNDPROC = LRESULT (*)(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Dialog results and the ids of the standard buttons.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+// Button messages and notifications.
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr UINT BM_CLICK = 0x00F5;
+constexpr UINT BST_UNCHECKED = 0;
+constexpr UINT BST_CHECKED = 1;
+constexpr UINT BN_CLICKED = 0;
+
+// What a dialog control is, as WM_GETDLGCODE answers it to the dialog manager.
+constexpr UINT WM_GETDLGCODE = 0x0087;
+constexpr UINT DLGC_HASSETSEL = 0x0008;
+constexpr UINT DLGC_DEFPUSHBUTTON = 0x0010;
+constexpr UINT DLGC_UNDEFPUSHBUTTON = 0x0020;
+constexpr UINT DLGC_STATIC = 0x0100;
+constexpr UINT DLGC_BUTTON = 0x2000;
+
+// Edit messages.
+constexpr UINT EM_GETSEL = 0x00B0;
+constexpr UINT EM_SETSEL = 0x00B1;
+
+// The dialog manager's default push button: DM_GETDEFID answers
+// MAKELONG(id, DC_HASDEFID).
+constexpr UINT DM_GETDEFID = 0x0400;
+constexpr WORD DC_HASDEFID = 0x534B;
+
+// Message boxes.
+constexpr UINT MB_OK = 0x00000000;
+constexpr UINT MB_OKCANCEL = 0x00000001;
+constexpr UINT MB_TYPEMASK = 0x0000000F;
+constexpr UINT MB_ICONHAND = 0x00000010;
+constexpr UINT MB_ICONQUESTION = 0x00000020;
+constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
+constexpr UINT MB_ICONASTERISK = 0x00000040;
+constexpr UINT MB_ICONMASK = 0x000000F0;
+
+// System colours.
+constexpr int COLOR_WINDOW = 5;
+
+// GetWindow relations.
+constexpr UINT GW_OWNER = 4;
 
 struct CREATESTRUCT {
     void* lpCreateParams;
@@ -69,14 +142,55 @@ struct CREATESTRUCT {
     DWORD dwExStyle;
 };
 
-// Creates a window from the structure: a top-level window when there is no
-// parent. Every message for it goes to the procedure, with userData reachable
-// through GetWindowUserData from the first message (WM_CREATE) on.
+// Creates a window from the structure: a child of hwndParent when the style
+// has WS_CHILD, otherwise a top-level window that hwndParent (if any) owns.
+// Every message for it goes to the procedure, with userData reachable through
+// GetWindowUserData from the first message (WM_CREATE) on.
 HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON hIcon);
 void* GetWindowUserData(HWND hWnd);
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
 DWORD GetWindowStyle(HWND hWnd);
+
+// Replaces the window's procedure and the data it reaches, returning the
+// procedure it had; CallWindowProcA calls that one with a message.
+WNDPROC AfxSubclassWindow(HWND hWnd, WNDPROC proc, void* userData);
+LRESULT CallWindowProcA(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+HWND GetParent(HWND hWnd);
+HWND GetWindow(HWND hWnd, UINT uCmd);
+// The owned popup of the window that was shown last and is still visible and
+// enabled, or the window itself when there is none.
+HWND GetLastActivePopup(HWND hWnd);
+
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsWindowEnabled(HWND hWnd);
+BOOL IsWindowVisible(HWND hWnd);
+// The keyboard focus; SetFocus returns the window that had it.
+HWND SetFocus(HWND hWnd);
+HWND GetFocus();
+HWND SetActiveWindow(HWND hWnd);
+
+// Window text: the caption of a top-level window, the text of a control. UTF-8.
+BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+int GetWindowTextLengthA(HWND hWnd);
+
+// Dialog controls by id.
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+int GetDlgCtrlID(HWND hWnd);
+
+// The dialog manager's default processing: WM_CLOSE cancels (WM_COMMAND
+// IDCANCEL), DM_GETDEFID names the BS_DEFPUSHBUTTON control.
+LRESULT DefDlgProcA(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
+// Converts a rectangle from the dialog's units to pixels.
+BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
+
+// A modal message box owned by the window; returns the button chosen (IDOK).
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
+
+// The desktop's colour for the given element, at this moment.
+COLORREF GetSysColor(int nIndex);
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
@@ -107,8 +221,11 @@ short GetKeyState(int nVirtKey);
 HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2);
 int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw);
 
-// The screen that shows part of the rectangle, or null when none does.
+// The screen that shows part of the rectangle; when none does, null, the
+// primary screen or the nearest one, as the flag asks.
 HMONITOR MonitorFromRect(LPCRECT lprc, DWORD dwFlags);
+HMONITOR MonitorFromWindow(HWND hWnd, DWORD dwFlags);
+BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi);
 
 // Painting: the context of the paint in progress, and one for the client area.
 struct PAINTSTRUCT {

@@ -1,6 +1,6 @@
 // The icons, drawn pixel by pixel in the 16-colour palette: '0'..'f' index the
 // palette, '.' is transparent.
-#include "res/icons.h"
+#include "res/resources.h"
 
 #include "res/resource.h"
 

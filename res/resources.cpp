@@ -1,5 +1,5 @@
 // The string table and the accelerators. Texts are UTF-8.
-#include "res/icons.h"
+#include "res/resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -67,5 +67,5 @@ const AFX_ACCEL_TABLE kAccelerators[] = {
 }  // namespace
 
 const AFX_RESOURCES afxResources = {
-    kStrings, sizeof kStrings / sizeof kStrings[0], g_icons, g_iconCount, kAccelerators, 1,
+    kStrings, sizeof kStrings / sizeof kStrings[0], g_icons, g_iconCount, kAccelerators, 1, g_dialogs, g_dialogCount,
 };

@@ -1,13 +1,15 @@
 // Process-wide set-up of the Qt backend: the application object, the display,
-// signals, the message loop, icons and the file chooser.
+// signals, the interface language, the message loop and icons.
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QSocketNotifier>
+#include <QTranslator>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -18,6 +20,7 @@
 #include "platform/afxres.h"
 #include "platform/afxwin.h"
 #include "platform/qt/gdiobjects.h"
+#include "platform/qt/modal.h"
 #include "platform/qt/window.h"
 
 namespace {
@@ -46,7 +49,7 @@ void CloseOnSignals()
         }
         CWinThread* thread = AfxGetThread();
         if (thread && thread->m_pMainWnd)
-            thread->m_pMainWnd->PostMessage(WM_CLOSE);
+            PostCloseRequest(thread->m_pMainWnd->m_hWnd);
         else
             PostQuitMessage(0);
     });
@@ -56,6 +59,17 @@ void CloseOnSignals()
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP})
         sigaction(sig, &action, nullptr);
+}
+
+// The program speaks Japanese, so the texts Qt's own dialogs show (the colour
+// chooser, message box buttons) are Japanese too, where the translations are
+// installed.
+void TranslateQtToJapanese()
+{
+    static QTranslator s_translator;
+    if (s_translator.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&s_translator);
 }
 
 // Moving a window works on X11 but not under Wayland, so XWayland is used
@@ -108,6 +122,7 @@ bool AfxPlatformInit(int argc, char** argv)
     // Windows end only when the program destroys them, and the program ends
     // only on PostQuitMessage.
     QApplication::setQuitOnLastWindowClosed(false);
+    TranslateQtToJapanese();
     CloseOnSignals();
     return true;
 }
@@ -138,19 +153,6 @@ HICON AfxLoadIcon(UINT nID)
         it = s_icons.emplace(nID, icon).first;
     }
     return reinterpret_cast<HICON>(&it->second);
-}
-
-bool AfxPromptForFileName(std::string& path)
-{
-    CWinThread* thread = AfxGetThread();
-    QWidget* parent = nullptr;
-    if (thread && thread->m_pMainWnd && thread->m_pMainWnd->m_hWnd)
-        parent = thread->m_pMainWnd->m_hWnd->widget;
-    const QString chosen = QFileDialog::getOpenFileName(parent);
-    if (chosen.isEmpty())
-        return false;
-    path = chosen.toStdString();
-    return true;
 }
 
 bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path)

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -22,11 +23,6 @@ void PaintInvalidChildren()
     for (HWND hWnd : std::vector<HWND>(s_windows))
         if (hWnd->parent && hWnd->invalid)
             UpdateWindow(hWnd);
-}
-
-bool IsLive(HWND hWnd)
-{
-    return hWnd && std::find(s_windows.begin(), s_windows.end(), hWnd) != s_windows.end();
 }
 
 // Qt holds back the resize events of hidden widgets until they are shown;
@@ -54,7 +50,9 @@ void ReleaseWindow(HWND hWnd)
     std::erase(s_windows, hWnd);
     if (hWnd->parent)
         std::erase(hWnd->parent->children, hWnd);
-    hWnd->widget->Detach();
+    if (hWnd->wnd)
+        hWnd->wnd->Detach();
+    delete hWnd->glue;
     hWnd->widget->hide();
     hWnd->widget->deleteLater();
     DeleteObject(hWnd->region);
@@ -70,9 +68,53 @@ void SendSize(HWND hWnd)
     hWnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
 }
 
+int ExchangeDispatchDepth(int depth)
+{
+    return std::exchange(s_dispatchDepth, depth);
+}
+
 const std::vector<HWND>& AllWindows()
 {
     return s_windows;
+}
+
+bool IsLive(HWND hWnd)
+{
+    return hWnd && std::find(s_windows.begin(), s_windows.end(), hWnd) != s_windows.end();
+}
+
+HWND WindowOfWidget(const QWidget* widget)
+{
+    for (HWND hWnd : s_windows)
+        if (widget && hWnd->widget == widget)
+            return hWnd;
+    return nullptr;
+}
+
+HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userData)
+{
+    auto* hwnd = new HWND__;
+    hwnd->proc = proc;
+    hwnd->userData = userData;
+    hwnd->style = style;
+    if (style & WS_CHILD) {
+        hwnd->parent = parentOrOwner;
+        parentOrOwner->children.push_back(hwnd);
+    } else {
+        hwnd->owner = parentOrOwner;
+    }
+    s_windows.push_back(hwnd);
+    return hwnd;
+}
+
+void ApplyOwner(HWND hWnd)
+{
+    if (!hWnd->owner || !IsLive(hWnd->owner) || !hWnd->widget->isWindow())
+        return;
+    hWnd->widget->winId();
+    QWidget* owner = hWnd->owner->widget->window();
+    if (owner->windowHandle())
+        hWnd->widget->windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 // Windows whose paint is due are painted once the message being handled is
@@ -92,17 +134,11 @@ LRESULT HWND__::Send(UINT message, WPARAM wParam, LPARAM lParam)
 
 HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON hIcon)
 {
-    if (cs.hwndParent && !IsLive(cs.hwndParent))
+    if ((cs.hwndParent && !IsLive(cs.hwndParent)) || (!cs.hwndParent && (cs.style & WS_CHILD)))
         return nullptr;
-    auto* hwnd = new HWND__;
-    hwnd->proc = proc;
-    hwnd->userData = userData;
-    hwnd->style = DWORD(cs.style);
-    hwnd->parent = cs.hwndParent;
-    hwnd->widget = new WndWidget(hwnd, cs.hwndParent ? cs.hwndParent->widget : nullptr);
-    s_windows.push_back(hwnd);
-    if (cs.hwndParent)
-        cs.hwndParent->children.push_back(hwnd);
+    HWND hwnd = NewWindowHandle(DWORD(cs.style), cs.hwndParent, proc, userData);
+    hwnd->wnd = new WndWidget(hwnd, hwnd->parent ? hwnd->parent->widget : nullptr);
+    hwnd->widget = hwnd->wnd;
 
     if (cs.lpszName)
         hwnd->widget->setWindowTitle(QString::fromUtf8(cs.lpszName));
@@ -137,7 +173,8 @@ DWORD GetWindowStyle(HWND hWnd)
 {
     if (!IsLive(hWnd))
         return 0;
-    return (hWnd->style & ~WS_VISIBLE) | (hWnd->widget->isVisible() ? WS_VISIBLE : 0);
+    return (hWnd->style & ~(WS_VISIBLE | WS_DISABLED)) | (hWnd->widget->isVisible() ? WS_VISIBLE : 0) |
+           (hWnd->widget->testAttribute(Qt::WA_ForceDisabled) ? WS_DISABLED : 0);
 }
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect)
@@ -204,6 +241,8 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow)
     if (!IsLive(hWnd))
         return FALSE;
     const BOOL wasVisible = hWnd->widget->isVisible();
+    if (nCmdShow != SW_HIDE)
+        ApplyOwner(hWnd);
     hWnd->widget->setVisible(nCmdShow != SW_HIDE);
     return wasVisible;
 }
@@ -223,6 +262,10 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
     }
     if (!IsLive(hWnd))
         return FALSE;
+    if (!hWnd->wnd) {
+        hWnd->widget->update();  // a control paints itself
+        return TRUE;
+    }
     if (hWnd->parent) {
         // The paint comes with the next UpdateWindow or when the message
         // being handled is done (soon after, outside any message); either
@@ -251,10 +294,14 @@ BOOL UpdateWindow(HWND hWnd)
     }
     if (!IsLive(hWnd))
         return FALSE;
+    if (!hWnd->wnd) {
+        hWnd->widget->repaint();
+        return TRUE;
+    }
     if (!hWnd->invalid || !hWnd->widget->isVisible())
         return TRUE;
     if (hWnd->parent)
-        hWnd->widget->UpdateChangedPixels();
+        hWnd->wnd->UpdateChangedPixels();
     else
         hWnd->widget->repaint();
     return TRUE;
@@ -332,16 +379,6 @@ int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw)
     if (bRedraw)
         hWnd->widget->update();
     return SIMPLEREGION;
-}
-
-HMONITOR MonitorFromRect(LPCRECT lprc, DWORD)
-{
-    const QRect rect(QPoint(lprc->left, lprc->top), QPoint(lprc->right - 1, lprc->bottom - 1));
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    for (qsizetype i = 0; i < screens.size(); ++i)
-        if (screens[i]->geometry().intersects(rect))
-            return reinterpret_cast<HMONITOR>(i + 1);
-    return nullptr;
 }
 
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)

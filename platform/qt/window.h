@@ -10,12 +10,20 @@
 
 class WndWidget;
 
+// One window: a framework window that paints itself through WM_PAINT (shown
+// by a WndWidget), a dialog (also a WndWidget) or a dialog control (shown by
+// the Qt control that stands for it).
 struct HWND__ {
-    WndWidget* widget = nullptr;
+    QWidget* widget = nullptr;  // shows the window
+    WndWidget* wnd = nullptr;   // the same widget, for windows that paint through WM_PAINT
+    QObject* glue = nullptr;    // a control's listener on its widget; owned, goes with the window
     WNDPROC proc = nullptr;
     void* userData = nullptr;
     DWORD style = 0;
-    HWND parent = nullptr;
+    int id = 0;                 // a child's id (the dialog control id)
+    bool dialog = false;        // made from a dialog template
+    HWND parent = nullptr;      // the parent of a child window
+    HWND owner = nullptr;       // the owner of a top-level window
     std::vector<HWND> children;
     std::map<UINT_PTR, int> timers;  // timer id -> Qt timer id
     HRGN region = nullptr;           // owned once given with SetWindowRgn
@@ -25,6 +33,7 @@ struct HWND__ {
     // changed since the last paint then travel to the display server.
     QImage shown;                    // what the screen shows of the window
     bool destroying = false;
+    int baseUnitX = 0, baseUnitY = 0;  // a dialog's base units, from its font
 
     // A top-level window with a caption gets the window manager's frame;
     // without one the window draws its own frame, a sizing border when it
@@ -80,6 +89,19 @@ private:
 
 // Every window alive, in creation order.
 const std::vector<HWND>& AllWindows();
+bool IsLive(HWND hWnd);
+// The window a widget shows, or null.
+HWND WindowOfWidget(const QWidget* widget);
+
+// A new window handle, registered with its parent; the caller gives it its widget.
+HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userData);
+// Makes the top-level window stay above its owner, as the window manager's
+// transient for it.
+void ApplyOwner(HWND hWnd);
+
+// Sets how deep in message handlers the program is (0: none), returning the
+// depth it was; windows whose paint is due are painted when it returns to 0.
+int ExchangeDispatchDepth(int depth);
 
 // Tells the window its client size (WM_SIZE).
 void SendSize(HWND hWnd);

@@ -11,6 +11,7 @@
 
 #include "platform/afxmsg.h"
 #include "platform/qt/gdiobjects.h"
+#include "platform/qt/modal.h"
 #include "platform/qt/window.h"
 
 namespace {
@@ -39,6 +40,20 @@ WORD VirtualKey(int key)
     }
 }
 
+// A dialog has a caption with a close box and nothing else; other windows
+// with a caption get the window manager's usual frame, and the rest none.
+Qt::WindowFlags TopLevelFlags(const HWND__& hwnd)
+{
+    if (!hwnd.HasCaption())
+        return Qt::Window | Qt::FramelessWindowHint;
+    if (!hwnd.dialog)
+        return Qt::Window;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (hwnd.style & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return flags;
+}
+
 UINT ButtonFlags(Qt::MouseButtons buttons)
 {
     return ((buttons & Qt::LeftButton) ? MK_LBUTTON : 0) | ((buttons & Qt::RightButton) ? MK_RBUTTON : 0);
@@ -50,7 +65,7 @@ WndWidget::WndWidget(HWND hwnd, QWidget* parent) : QWidget(parent), m_hwnd(hwnd)
 {
     setMouseTracking(true);
     if (!parent) {
-        setWindowFlags(hwnd->HasCaption() ? Qt::Window : Qt::Window | Qt::FramelessWindowHint);
+        setWindowFlags(TopLevelFlags(*hwnd));
     } else {
         // The window paints every pixel itself and is never erased first.
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -186,7 +201,7 @@ void WndWidget::closeEvent(QCloseEvent* e)
     // only if its handler destroys it.
     e->ignore();
     if (m_hwnd)
-        PostMessageA(m_hwnd, WM_CLOSE, 0, 0);
+        PostCloseRequest(m_hwnd);
 }
 
 void WndWidget::keyPressEvent(QKeyEvent* e)

@@ -1,0 +1,136 @@
+// The choosers and boxes Qt provides, run modally over their owner: the
+// colour chooser, message boxes and the file chooser; and the desktop's colours.
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/afxplatform.h"
+#include "platform/afxwin.h"
+#include "platform/commdlg.h"
+#include "platform/qt/gdiobjects.h"
+#include "platform/qt/modal.h"
+#include "platform/qt/window.h"
+
+namespace {
+
+// Places the dialog centred over its owner, inside the owner's screen.
+void CentreOver(QDialog& dialog, HWND hWndOwner)
+{
+    dialog.adjustSize();
+    const QWidget* owner = hWndOwner->widget->window();
+    const QScreen* screen = owner->screen();
+    QRect rect(QPoint(0, 0), dialog.size());
+    rect.moveCenter(owner->frameGeometry().center());
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        rect.moveLeft(std::max(area.left(), std::min(rect.left(), area.right() - rect.width())));
+        rect.moveTop(std::max(area.top(), std::min(rect.top(), area.bottom() - rect.height())));
+    }
+    dialog.move(rect.topLeft());
+}
+
+// Runs the dialog modally with the window as its owner, which is disabled
+// meanwhile, as Windows disables the owner of a common dialog. A close
+// request ends it as a cancel.
+int ExecOver(QDialog& dialog, HWND hWndOwner)
+{
+    if (hWndOwner && !IsLive(hWndOwner))
+        hWndOwner = nullptr;
+    const bool disable = hWndOwner && IsWindowEnabled(hWndOwner);
+    if (hWndOwner) {
+        CentreOver(dialog, hWndOwner);
+        dialog.winId();
+        if (QWindow* owner = hWndOwner->widget->window()->windowHandle())
+            dialog.windowHandle()->setTransientParent(owner);
+    }
+    if (disable)
+        EnableWindow(hWndOwner, FALSE);
+    int result;
+    {
+        ModalScope scope(nullptr, [&dialog] { dialog.reject(); });
+        result = dialog.exec();
+        if (scope.Aborted())
+            result = QDialog::Rejected;
+    }
+    if (disable && IsLive(hWndOwner))
+        EnableWindow(hWndOwner, TRUE);
+    if (hWndOwner && IsLive(hWndOwner))
+        SetActiveWindow(hWndOwner);
+    return result;
+}
+
+QMessageBox::Icon IconOf(UINT uType)
+{
+    switch (uType & MB_ICONMASK) {
+    case MB_ICONHAND:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONASTERISK:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+BOOL ChooseColorA(CHOOSECOLORA* lpcc)
+{
+    if (!lpcc)
+        return FALSE;
+    QColorDialog dialog;
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (lpcc->lpCustColors)
+        for (int i = 0; i < 16; ++i)
+            QColorDialog::setCustomColor(i, QColor::fromRgb(PixelFromColorRef(lpcc->lpCustColors[i])));
+    dialog.setCurrentColor((lpcc->Flags & CC_RGBINIT) ? QColor::fromRgb(PixelFromColorRef(lpcc->rgbResult))
+                                                      : QColor(Qt::black));
+    const int result = ExecOver(dialog, lpcc->hwndOwner);
+    if (lpcc->lpCustColors)
+        for (int i = 0; i < 16; ++i)
+            lpcc->lpCustColors[i] = ColorRefFromPixel(QColorDialog::customColor(i).rgb());
+    if (result != QDialog::Accepted)
+        return FALSE;
+    lpcc->rgbResult = ColorRefFromPixel(dialog.selectedColor().rgb());
+    return TRUE;
+}
+
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
+{
+    const bool okCancel = (uType & MB_TYPEMASK) == MB_OKCANCEL;
+    QMessageBox box(IconOf(uType), QString::fromUtf8(lpCaption ? lpCaption : "Error"),
+                    QString::fromUtf8(lpText ? lpText : ""),
+                    okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    const int result = ExecOver(box, hWnd);
+    if (okCancel && result != QMessageBox::Ok)
+        return IDCANCEL;
+    return IDOK;
+}
+
+COLORREF GetSysColor(int nIndex)
+{
+    if (nIndex != COLOR_WINDOW)
+        return 0;
+    return ColorRefFromPixel(QApplication::palette().color(QPalette::Active, QPalette::Base).rgb());
+}
+
+bool AfxPromptForFileName(std::string& path)
+{
+    CWinThread* thread = AfxGetThread();
+    HWND owner = thread && thread->m_pMainWnd ? thread->m_pMainWnd->m_hWnd : nullptr;
+    // No parent widget: closing the program ends the chooser first, and the
+    // main window never goes while the chooser still runs.
+    QFileDialog dialog;
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (ExecOver(dialog, owner) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}

@@ -1,0 +1,72 @@
+#include "platform/qt/modal.h"
+
+#include <QEventLoop>
+#include <map>
+#include <vector>
+
+#include "platform/afxmsg.h"
+#include "platform/afxplatform.h"
+#include "platform/qt/window.h"
+
+namespace {
+
+std::vector<ModalScope*> s_scopes;  // innermost last
+HWND s_pendingClose = nullptr;      // to get WM_CLOSE once the last scope ends
+std::map<HWND, QEventLoop*> s_loops;
+
+}  // namespace
+
+ModalScope::ModalScope(HWND hWnd, std::function<void()> abort)
+    : m_hWnd(hWnd), m_abort(std::move(abort)), m_savedDispatchDepth(ExchangeDispatchDepth(0))
+{
+    // The loop runs inside the handler of a message; what it dispatches is
+    // handled as if no message were, so paints come as usual.
+    s_scopes.push_back(this);
+}
+
+ModalScope::~ModalScope()
+{
+    std::erase(s_scopes, this);
+    ExchangeDispatchDepth(m_savedDispatchDepth);
+    if (s_scopes.empty() && s_pendingClose) {
+        PostMessageA(s_pendingClose, WM_CLOSE, 0, 0);
+        s_pendingClose = nullptr;
+    }
+}
+
+void PostCloseRequest(HWND hWnd)
+{
+    if (s_scopes.empty() || s_scopes.back()->m_hWnd == hWnd) {
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    s_pendingClose = hWnd;
+    for (auto it = s_scopes.rbegin(); it != s_scopes.rend(); ++it) {
+        if (!(*it)->m_aborted) {
+            (*it)->m_aborted = true;
+            (*it)->m_abort();
+        }
+    }
+}
+
+BOOL AfxRunModalLoop(HWND hWnd)
+{
+    if (!IsLive(hWnd))
+        return TRUE;
+    QEventLoop loop;
+    ModalScope scope(hWnd, [&loop] { loop.exit(); });
+    s_loops[hWnd] = &loop;
+    ShowWindow(hWnd, SW_SHOW);
+    hWnd->widget->raise();
+    SetActiveWindow(hWnd);
+    loop.exec();
+    s_loops.erase(hWnd);
+    return !scope.Aborted();
+}
+
+void AfxEndModalLoop(HWND hWnd)
+{
+    const auto it = s_loops.find(hWnd);
+    if (it != s_loops.end())
+        it->second->exit();
+}

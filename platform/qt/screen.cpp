@@ -1,0 +1,73 @@
+// Screens as monitors: which one shows a rectangle or a window, and its work area.
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "platform/qt/window.h"
+
+namespace {
+
+RECT RectOf(const QRect& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+QScreen* ScreenOf(HMONITOR hMonitor)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto index = qsizetype(reinterpret_cast<std::uintptr_t>(hMonitor)) - 1;
+    return index >= 0 && index < screens.size() ? screens[index] : nullptr;
+}
+
+HMONITOR MonitorOf(qsizetype index)
+{
+    return reinterpret_cast<HMONITOR>(std::uintptr_t(index + 1));
+}
+
+// The square of the distance from the rectangle to the screen, 0 when they meet.
+long long DistanceSquared(const QRect& a, const QRect& b)
+{
+    const long long dx = std::max({0, b.left() - a.right(), a.left() - b.right()});
+    const long long dy = std::max({0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+HMONITOR MonitorFromRect(LPCRECT lprc, DWORD dwFlags)
+{
+    const QRect rect(QPoint(lprc->left, lprc->top), QPoint(lprc->right - 1, lprc->bottom - 1));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (qsizetype i = 0; i < screens.size(); ++i)
+        if (screens[i]->geometry().intersects(rect))
+            return MonitorOf(i);
+    if (screens.isEmpty() || dwFlags == MONITOR_DEFAULTTONULL)
+        return nullptr;
+    if (dwFlags == MONITOR_DEFAULTTOPRIMARY)
+        return MonitorOf(std::max<qsizetype>(0, screens.indexOf(QGuiApplication::primaryScreen())));
+    qsizetype nearest = 0;
+    for (qsizetype i = 1; i < screens.size(); ++i)
+        if (DistanceSquared(rect, screens[i]->geometry()) < DistanceSquared(rect, screens[nearest]->geometry()))
+            nearest = i;
+    return MonitorOf(nearest);
+}
+
+HMONITOR MonitorFromWindow(HWND hWnd, DWORD dwFlags)
+{
+    RECT rc{0, 0, 1, 1};
+    if (!GetWindowRect(hWnd, &rc) && dwFlags == MONITOR_DEFAULTTONULL)
+        return nullptr;
+    return MonitorFromRect(&rc, dwFlags);
+}
+
+BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi)
+{
+    const QScreen* screen = ScreenOf(hMonitor);
+    if (!screen || !lpmi)
+        return FALSE;
+    lpmi->rcMonitor = RectOf(screen->geometry());
+    lpmi->rcWork = RectOf(screen->availableGeometry());
+    lpmi->dwFlags = screen == QGuiApplication::primaryScreen() ? 1 : 0;  // MONITORINFOF_PRIMARY
+    return TRUE;
+}
