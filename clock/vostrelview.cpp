@@ -28,6 +28,7 @@ BEGIN_MESSAGE_MAP(CVostrelView, CView)
     ON_WM_SIZE()
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
+    ON_COMMAND(ID_SETTING, OnSetting)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -91,6 +92,16 @@ void CVostrelView::OnTimer(UINT nIDEvent)
     else if (nIDEvent == IDT_SHAKE)
         OnShakeTick();
     Default();
+}
+
+// The clock stands still while the dialog is open and runs again afterwards
+// at the interval then in force, whichever way the dialog ended. The shake
+// goes on meanwhile.
+void CVostrelView::OnSetting()
+{
+    KillTimer(IDT_CLOCK);
+    m_dlgSetting.DoModal();
+    SetTimer(IDT_CLOCK, UINT(m_dlgSetting.GetInterval()), nullptr);
 }
 
 void CVostrelView::OnClockTick()

@@ -27,6 +27,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnTimer(UINT nIDEvent);
+    void OnSetting();
     void OnDestroy();
 
     DECLARE_MESSAGE_MAP()

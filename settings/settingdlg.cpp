@@ -1,16 +1,48 @@
 #include "settings/settingdlg.h"
 
+namespace {
+
+// The interval field accepts 0 to 10000 milliseconds.
+constexpr UINT kMinInterval = 0;
+constexpr UINT kMaxInterval = 10000;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSettingDlg, CDialog)
+    ON_BN_CLICKED(IDC_BAR_COLOR, OnBarColor)
+    ON_BN_CLICKED(IDC_BACK_COLOR, OnBackColor)
+    ON_BN_CLICKED(IDC_USE_SYSCOLOR, OnUseSysColor)
+END_MESSAGE_MAP()
+
 // Until the settings are loaded the hour, minute, second and millisecond bars
 // are shown; the INI file's own default (without the hour) replaces this at
 // once, so these values reach only the colour choosers' first colours.
-CSettingDlg::CSettingDlg()
-    : m_bShow{0, 0, 0, 1, 1, 1, 1},
+CSettingDlg::CSettingDlg(CWnd* pParent)
+    : CDialog(IDD, pParent),
+      m_bShow{0, 0, 0, 1, 1, 1, 1},
       m_nInterval(50),
       m_nShown(4),
       m_bUseSysColor(0),
       m_crBar(0x848400),
       m_crBack(0xFFDEAD)
 {
+    m_pBarColorDlg = new CColorDialog(m_crBar, 0, nullptr);
+    m_pBackColorDlg = new CColorDialog(m_crBack, 0, nullptr);
+    m_bChkYear = m_bShow[BAR_YEAR];
+    m_bChkMonth = m_bShow[BAR_MONTH];
+    m_bChkDay = m_bShow[BAR_DAY];
+    m_bChkHour = m_bShow[BAR_HOUR];
+    m_bChkMinute = m_bShow[BAR_MINUTE];
+    m_bChkSecond = m_bShow[BAR_SECOND];
+    m_bChkMillisecond = m_bShow[BAR_MILLISECOND];
+    m_uEditInterval = UINT(m_nInterval);
+    m_bChkSysColor = 0;
+}
+
+CSettingDlg::~CSettingDlg()
+{
+    delete m_pBarColorDlg;
+    delete m_pBackColorDlg;
 }
 
 void CSettingDlg::SetDisplaySettings(const int* pbShow, int nInterval, int bUseSysColor, COLORREF crBar,
@@ -26,4 +58,83 @@ void CSettingDlg::SetDisplaySettings(const int* pbShow, int nInterval, int bUseS
     m_bUseSysColor = bUseSysColor;
     m_crBar = crBar;
     m_crBack = crBack;
+}
+
+void CSettingDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BACK_COLOR, m_btnBackColor);
+    DDX_Control(pDX, IDC_INTERVAL_SPIN, m_spinInterval);
+    DDX_Check(pDX, IDC_DAY, m_bChkDay);
+    DDX_Check(pDX, IDC_HOUR, m_bChkHour);
+    DDX_Check(pDX, IDC_MONTH, m_bChkMonth);
+    DDX_Check(pDX, IDC_MINUTE, m_bChkMinute);
+    DDX_Check(pDX, IDC_MILLISECOND, m_bChkMillisecond);
+    DDX_Check(pDX, IDC_SECOND, m_bChkSecond);
+    DDX_Check(pDX, IDC_YEAR, m_bChkYear);
+    DDX_Text(pDX, IDC_INTERVAL, m_uEditInterval);
+    DDV_MinMaxUInt(pDX, m_uEditInterval, kMinInterval, kMaxInterval);
+    DDX_Check(pDX, IDC_USE_SYSCOLOR, m_bChkSysColor);
+}
+
+BOOL CSettingDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_bChkDay = m_bShow[BAR_DAY];
+    m_bChkHour = m_bShow[BAR_HOUR];
+    m_bChkMonth = m_bShow[BAR_MONTH];
+    m_bChkMinute = m_bShow[BAR_MINUTE];
+    m_bChkMillisecond = m_bShow[BAR_MILLISECOND];
+    m_bChkSecond = m_bShow[BAR_SECOND];
+    m_uEditInterval = UINT(m_nInterval);  // a negative stored interval shows as its unsigned value
+    m_bChkYear = m_bShow[BAR_YEAR];
+    m_spinInterval.SetRange(int(kMinInterval), int(kMaxInterval));
+    m_bChkSysColor = m_bUseSysColor;
+    m_btnBackColor.EnableWindow(m_bUseSysColor == 0);
+    m_crBarPick = m_crBar;
+    m_crBackPick = m_crBack;
+    UpdateData(FALSE);
+    return TRUE;  // the focus starts on OK, the first tab stop
+}
+
+void CSettingDlg::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;  // the field was refused: the dialog stays open
+    m_bShow[BAR_DAY] = m_bChkDay;
+    m_bShow[BAR_HOUR] = m_bChkHour;
+    m_bShow[BAR_MONTH] = m_bChkMonth;
+    m_bShow[BAR_MINUTE] = m_bChkMinute;
+    m_bShow[BAR_MILLISECOND] = m_bChkMillisecond;
+    m_bShow[BAR_SECOND] = m_bChkSecond;
+    m_bShow[BAR_YEAR] = m_bChkYear;
+    m_nInterval = int(m_uEditInterval);
+    m_bUseSysColor = m_bChkSysColor;
+    // The system colour is sampled now and kept as a fixed colour.
+    m_crBack = m_bUseSysColor ? GetSysColor(COLOR_WINDOW) : m_crBackPick;
+    m_crBar = m_crBarPick;
+    m_nShown = 0;
+    for (int show : m_bShow)
+        m_nShown += show == 1;
+    CDialog::OnOK();
+}
+
+void CSettingDlg::OnBarColor()
+{
+    if (m_pBarColorDlg->DoModal() == IDOK)
+        m_crBarPick = m_pBarColorDlg->GetColor();
+}
+
+void CSettingDlg::OnBackColor()
+{
+    if (m_pBackColorDlg->DoModal() == IDOK)
+        m_crBackPick = m_pBackColorDlg->GetColor();
+}
+
+void CSettingDlg::OnUseSysColor()
+{
+    // With a refused interval the box has toggled but its field keeps the
+    // old state, and so does the button.
+    UpdateData(TRUE);
+    m_btnBackColor.EnableWindow(m_bChkSysColor == 0);
 }

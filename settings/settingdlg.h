@@ -1,13 +1,20 @@
-// The settings dialog object, which also owns the clock's display settings:
-// which bars are shown, the refresh interval and the colours.
+// The settings dialog, which also owns the clock's display settings: which
+// bars are shown, the refresh interval and the colours. The dialog edits
+// working copies and commits them to the settings only on OK.
 #pragma once
 
 #include "clock/barkind.h"
-#include "platform/windef.h"
+#include "platform/afxdlg.h"
+#include "res/resource.h"
 
-class CSettingDlg {
+class CSettingDlg : public CDialog {
 public:
-    CSettingDlg();
+    explicit CSettingDlg(CWnd* pParent = nullptr);
+    ~CSettingDlg() override;
+    CSettingDlg(const CSettingDlg&) = delete;
+    CSettingDlg& operator=(const CSettingDlg&) = delete;
+
+    enum { IDD = IDD_SETTING };
 
     // Replaces every display setting; counts the shown flags into m_nShown.
     void SetDisplaySettings(const int* pbShow, int nInterval, int bUseSysColor, COLORREF crBar, COLORREF crBack);
@@ -19,11 +26,39 @@ public:
     COLORREF GetBarColor() const { return m_crBar; }
     COLORREF GetBackColor() const { return m_crBack; }
 
-private:
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnBarColor();
+    void OnBackColor();
+    void OnUseSysColor();
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    CButton m_btnBackColor;
+    CSpinButtonCtrl m_spinInterval;
+    // The dialog's working copies, exchanged with the controls.
+    int m_bChkDay;
+    int m_bChkHour;
+    int m_bChkMonth;
+    int m_bChkMinute;
+    int m_bChkMillisecond;
+    int m_bChkSecond;
+    int m_bChkYear;
+    UINT m_uEditInterval;
+    int m_bChkSysColor;
+
     int m_bShow[BAR_KIND_COUNT];  // 1: the bar of that kind is shown
-    int m_nInterval;              // clock period in milliseconds
-    int m_nShown;                 // number of m_bShow entries equal to 1
+    CColorDialog* m_pBarColorDlg;
+    CColorDialog* m_pBackColorDlg;
+    int m_nInterval;  // clock period in milliseconds
+    int m_nShown;     // number of m_bShow entries equal to 1
     int m_bUseSysColor;
     COLORREF m_crBar;
     COLORREF m_crBack;
+    // Colours chosen while the dialog is open, committed on OK.
+    COLORREF m_crBarPick;
+    COLORREF m_crBackPick;
 };

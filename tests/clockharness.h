@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include "app/vostrelapp.h"
@@ -26,14 +27,18 @@ class TestView : public CVostrelView {
 public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_TIMER)
+        if (message == WM_TIMER) {
             ++m_nTimerMessages;
+            ++m_timerMessages[UINT(wParam)];
+        }
         return CVostrelView::WindowProc(message, wParam, lParam);
     }
     void SetElliptic() { m_bElliptic = TRUE; }
     const CRect& ClientRect() const { return m_rcClient; }
+    CSettingDlg& Dialog() { return m_dlgSetting; }
 
     int m_nTimerMessages = 0;
+    std::map<UINT, int> m_timerMessages;  // by timer id
 };
 
 // Counts how often the document is made new.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "settings/settingsprofile.h"
 #include "tempdir.h"
@@ -15,11 +16,11 @@ protected:
     SettingsProfileTest() { m_app.m_pszProfileName = strdup(m_ini.c_str()); }
 
     // A start (load) followed by a close (save) with the given window rectangle.
-    CSettingDlg LoadThenSave(const CRect& window = kDefaultWindow)
+    std::unique_ptr<CSettingDlg> LoadThenSave(const CRect& window = kDefaultWindow)
     {
-        CSettingDlg settings;
-        LoadDisplaySettings(&m_app, settings);
-        SaveDisplaySettings(&m_app, window, settings);
+        auto settings = std::make_unique<CSettingDlg>();
+        LoadDisplaySettings(&m_app, *settings);
+        SaveDisplaySettings(&m_app, window, *settings);
         return settings;
     }
     std::string Saved() const { return ReadText(m_ini); }
@@ -43,8 +44,8 @@ TEST_F(SettingsProfileTest, ConstructorValues)
 
 TEST_F(SettingsProfileTest, StartWithoutFileWritesTheNineDefaultsInOrder)
 {
-    const CSettingDlg settings = LoadThenSave();
-    EXPECT_EQ(settings.GetShown(), 3);
+    const auto settings = LoadThenSave();
+    EXPECT_EQ(settings->GetShown(), 3);
     EXPECT_EQ(Saved(),
               "[SETTING]\r\nWINTOP=0\r\nWINBOTTOM=100\r\nWINLEFT=0\r\nWINRIGHT=400\r\nBARS=NNNNYYY\r\n"
               "UPDATE=50\r\nFGCOLOR=8684544\r\nBGCOLOR=16768685\r\nUSESYSCOLOR=0\r\n");
@@ -62,8 +63,8 @@ class BarsValue : public SettingsProfileTest, public ::testing::WithParamInterfa
 TEST_P(BarsValue, ReadAndWrittenBack)
 {
     WriteText(m_ini, std::string("[SETTING]\r\nBARS=") + GetParam().stored + "\r\n");
-    const CSettingDlg settings = LoadThenSave();
-    EXPECT_EQ(settings.GetShown(), GetParam().shown);
+    const auto settings = LoadThenSave();
+    EXPECT_EQ(settings->GetShown(), GetParam().shown);
     EXPECT_NE(Saved().find(std::string("\r\nBARS=") + GetParam().savedBack + "\r\n"), std::string::npos) << Saved();
 }
 
