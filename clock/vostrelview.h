@@ -28,6 +28,13 @@ protected:
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnTimer(UINT nIDEvent);
     void OnSetting();
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnAppExit();
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnAppAbout();
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
     void OnDestroy();
 
     DECLARE_MESSAGE_MAP()
@@ -41,7 +48,7 @@ protected:
     CRect m_rcClient;
     CSettingDlg m_dlgSetting;
     CBackBuffer m_backBuffer;
-    BOOL m_bDragging;
-    CPoint m_ptDragAnchor;
+    BOOL m_bDragging;      // a left-button drag moves the main window
+    CPoint m_ptDragAnchor;  // where the drag's button went down, client coordinates
     BOOL m_bElliptic;  // the main window is to be elliptic from now on
 };

@@ -67,6 +67,21 @@ struct AFX_DIALOG_TEMPLATE {
     size_t itemCount;
 };
 
+// One item of a menu resource. A popup lists its own items.
+struct AFX_MENU_ITEM {
+    UINT nFlags;           // MF_STRING, MF_SEPARATOR or MF_POPUP
+    UINT nID;              // the command; 0 for separators and popups
+    const char* lpszText;  // UTF-8, "&" before the mnemonic
+    const AFX_MENU_ITEM* pPopup;
+    size_t popupCount;
+};
+
+struct AFX_MENU_TEMPLATE {
+    UINT nID;
+    const AFX_MENU_ITEM* items;
+    size_t count;
+};
+
 struct AFX_RESOURCES {
     const AFX_STRING_RESOURCE* strings;
     size_t stringCount;
@@ -76,6 +91,8 @@ struct AFX_RESOURCES {
     size_t acceleratorCount;
     const AFX_DIALOG_TEMPLATE* dialogs;
     size_t dialogCount;
+    const AFX_MENU_TEMPLATE* menus;
+    size_t menuCount;
 };
 
 extern const AFX_RESOURCES afxResources;

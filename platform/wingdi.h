@@ -61,6 +61,8 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
 COLORREF GetPixel(HDC hdc, int x, int y);
 
 // The number of GDI objects and device contexts the process holds (of its own
-// process only; the handle is not looked at). Stock objects count once.
+// process only; the handle is not looked at), stock objects counted once; or
+// with GR_USEROBJECTS its windows and menus.
 constexpr DWORD GR_GDIOBJECTS = 0;
+constexpr DWORD GR_USEROBJECTS = 1;
 DWORD GetGuiResources(void* hProcess, DWORD uiFlags);

@@ -29,9 +29,20 @@ const AFX_DIALOG_ITEM kSettingItems[] = {
     {IDC_USE_SYSCOLOR, "BUTTON", kCheckBox, "背景の色にシステムカラーを使う", 0, 12, 128, 123, 17},
 };
 
+const AFX_DIALOG_ITEM kAboutItems[] = {
+    {-1, "STATIC", kChild | SS_ICON, "", IDR_MAINFRAME, 11, 17, 20, 20},
+    {-1, "STATIC", kChild | SS_LEFT | SS_NOPREFIX | WS_GROUP, "tarvik Version 1.0", 0, 40, 10, 119, 8},
+    {-1, "STATIC", kChild | SS_LEFT | WS_GROUP,
+     "Copyright (C) 2026 tarvik\n時の流れを棒で見る時計です。\n右クリックでメニューが出ます。", 0, 40, 25, 132, 34},
+    {IDOK, "BUTTON", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, "OK", 0, 178, 7, 32, 14},
+};
+
 }  // namespace
 
+// A template with a font carries DS_SETFONT, as a resource compiler sets it.
 const AFX_DIALOG_TEMPLATE g_dialogs[] = {
+    {IDD_ABOUTBOX, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 0, 218, 75, "TARVIK", 9,
+     "ＭＳ Ｐゴシック", kAboutItems, sizeof kAboutItems / sizeof kAboutItems[0]},
     {IDD_SETTING, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 0, 174, 183, "いろいろ設定", 9,
      "ＭＳ Ｐゴシック", kSettingItems, sizeof kSettingItems / sizeof kSettingItems[0]},
 };

@@ -68,4 +68,5 @@ const AFX_ACCEL_TABLE kAccelerators[] = {
 
 const AFX_RESOURCES afxResources = {
     kStrings, sizeof kStrings / sizeof kStrings[0], g_icons, g_iconCount, kAccelerators, 1, g_dialogs, g_dialogCount,
+    g_menus,  g_menuCount,
 };

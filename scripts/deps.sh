@@ -5,7 +5,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-tran
                 fonts-ipafont-gothic fonts-ipafont-mincho)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev
-               xvfb xauth xdotool x11-utils faketime imagemagick)
+               xvfb xauth xdotool x11-utils faketime imagemagick openbox)
 
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.

@@ -32,22 +32,21 @@ void CentreOver(QDialog& dialog, HWND hWndOwner)
     dialog.move(rect.topLeft());
 }
 
-// Runs the dialog modally with the window as its owner, which is disabled
-// meanwhile, as Windows disables the owner of a common dialog. A close
-// request ends it as a cancel.
+// Runs the dialog modally over the window. It blocks input to every other
+// window of the program, as Windows blocks the owner of a common dialog
+// (without the owner's controls turning grey, as a disabled Qt window's
+// would). A close request ends it as a cancel.
 int ExecOver(QDialog& dialog, HWND hWndOwner)
 {
     if (hWndOwner && !IsLive(hWndOwner))
         hWndOwner = nullptr;
-    const bool disable = hWndOwner && IsWindowEnabled(hWndOwner);
     if (hWndOwner) {
         CentreOver(dialog, hWndOwner);
         dialog.winId();
         if (QWindow* owner = hWndOwner->widget->window()->windowHandle())
             dialog.windowHandle()->setTransientParent(owner);
     }
-    if (disable)
-        EnableWindow(hWndOwner, FALSE);
+    dialog.setWindowModality(Qt::ApplicationModal);
     int result;
     {
         ModalScope scope(nullptr, [&dialog] { dialog.reject(); });
@@ -55,8 +54,6 @@ int ExecOver(QDialog& dialog, HWND hWndOwner)
         if (scope.Aborted())
             result = QDialog::Rejected;
     }
-    if (disable && IsLive(hWndOwner))
-        EnableWindow(hWndOwner, TRUE);
     if (hWndOwner && IsLive(hWndOwner))
         SetActiveWindow(hWndOwner);
     return result;

@@ -3,7 +3,9 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/menuhandle.h"
 #include "platform/qt/gdiobjects.h"
+#include "platform/qt/window.h"
 
 namespace {
 
@@ -110,6 +112,8 @@ GdiCounted::~GdiCounted()
 
 DWORD GetGuiResources(void*, DWORD uiFlags)
 {
+    if (uiFlags == GR_USEROBJECTS)
+        return DWORD(AllWindows().size()) + AfxMenuCount();
     return uiFlags == GR_GDIOBJECTS ? s_liveObjects : 0;
 }
 

@@ -19,6 +19,7 @@
 #include "platform/afxplatform.h"
 #include "platform/afxres.h"
 #include "platform/afxwin.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/window.h"
@@ -61,11 +62,16 @@ void CloseOnSignals()
         sigaction(sig, &action, nullptr);
 }
 
-// The program speaks Japanese, so the texts Qt's own dialogs show (the colour
+// The program speaks Japanese: the texts Qt's own dialogs show (the colour
 // chooser, message box buttons) are Japanese too, where the translations are
-// installed.
-void TranslateQtToJapanese()
+// installed, and menus and message boxes draw in the family of a Japanese
+// desktop's interface font, at the size of this desktop's.
+void SpeakJapanese()
 {
+    QFont font = QApplication::font();
+    font.setFamily(FamilyForFace(QStringLiteral("ＭＳ Ｐゴシック")));
+    QApplication::setFont(font);
+
     static QTranslator s_translator;
     if (s_translator.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -122,7 +128,7 @@ bool AfxPlatformInit(int argc, char** argv)
     // Windows end only when the program destroys them, and the program ends
     // only on PostQuitMessage.
     QApplication::setQuitOnLastWindowClosed(false);
-    TranslateQtToJapanese();
+    SpeakJapanese();
     CloseOnSignals();
     return true;
 }

@@ -83,6 +83,7 @@ private:
 
     HWND m_hwnd;
     Qt::Edges m_resizeEdges;
+    bool m_leftDown = false;  // a left press was sent and its release not yet
     QPoint m_resizeStart;
     QRect m_resizeGeometry;
 };

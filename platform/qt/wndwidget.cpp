@@ -246,7 +246,11 @@ void WndWidget::SendMouse(UINT message, QMouseEvent* e)
 {
     if (!m_hwnd)
         return;
-    const QPoint pos = e->position().toPoint() - QPoint(m_hwnd->Border(), m_hwnd->Border());
+    // From the pointer's place on the screen and where the window is now:
+    // the display server gives positions relative to where the window stood
+    // when it made the event, which lags a move just asked for, and a window
+    // dragged by its face would then overshoot and tremble.
+    const QPoint pos = mapFromGlobal(e->globalPosition()).toPoint() - QPoint(m_hwnd->Border(), m_hwnd->Border());
     m_hwnd->Send(message, ButtonFlags(e->buttons()), MAKELPARAM(pos.x(), pos.y()));
 }
 
@@ -259,6 +263,7 @@ void WndWidget::mousePressEvent(QMouseEvent* e)
         m_resizeGeometry = geometry();
         return;
     }
+    m_leftDown = m_leftDown || e->button() == Qt::LeftButton;
     if (e->button() == Qt::LeftButton)
         SendMouse(WM_LBUTTONDOWN, e);
     else if (e->button() == Qt::RightButton)
@@ -271,16 +276,19 @@ void WndWidget::mouseReleaseEvent(QMouseEvent* e)
         m_resizeEdges = {};
         return;
     }
-    if (e->button() == Qt::LeftButton)
+    if (e->button() == Qt::LeftButton) {
+        m_leftDown = false;
         SendMouse(WM_LBUTTONUP, e);
-    else if (e->button() == Qt::RightButton)
+    } else if (e->button() == Qt::RightButton) {
         SendMouse(WM_RBUTTONUP, e);
+    }
 }
 
 void WndWidget::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (BorderEdges(e->position().toPoint()))
         return;
+    m_leftDown = m_leftDown || e->button() == Qt::LeftButton;
     if (e->button() == Qt::LeftButton)
         SendMouse(WM_LBUTTONDBLCLK, e);
     else if (e->button() == Qt::RightButton)
@@ -316,6 +324,12 @@ void WndWidget::mouseMoveEvent(QMouseEvent* e)
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
+    if (m_leftDown && !(e->buttons() & Qt::LeftButton)) {
+        // The release went elsewhere (a popup took the pointer meanwhile):
+        // every press gets its release, before the move.
+        m_leftDown = false;
+        SendMouse(WM_LBUTTONUP, e);
+    }
     if (!edges)
         SendMouse(WM_MOUSEMOVE, e);
 }

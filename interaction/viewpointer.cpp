@@ -1,0 +1,60 @@
+// The clock view's pointer handlers: dragging the main window by the face,
+// the context menu and the double-click that opens the settings.
+#include "clock/vostrelview.h"
+#include "platform/afxmenu.h"
+#include "res/resource.h"
+
+// The window follows the pointer: each move shifts it by the pointer's offset
+// from where the button went down, which brings the anchor back under the
+// pointer. Neither edge may go past the screen's left or top, each on its own.
+void CVostrelView::OnLButtonDown(UINT, CPoint point)
+{
+    m_bDragging = TRUE;
+    m_ptDragAnchor = point;
+    Default();
+}
+
+void CVostrelView::OnMouseMove(UINT, CPoint point)
+{
+    if (!m_bDragging)
+        return;
+    const int dx = point.x - m_ptDragAnchor.x;
+    const int dy = point.y - m_ptDragAnchor.y;
+    CWnd* pMain = AfxGetThread()->GetMainWnd();
+    CRect rc;
+    pMain->GetWindowRect(rc);
+    int x = rc.left + dx;
+    int y = rc.top + dy;
+    if (x < 0)
+        x = 0;
+    if (y < 0)
+        y = 0;
+    pMain->SetWindowPos(&CWnd::wndTop, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Default();
+}
+
+void CVostrelView::OnLButtonUp(UINT, CPoint)
+{
+    m_bDragging = FALSE;
+    Default();
+}
+
+// The menu opens with its corner where the view's window rectangle puts the
+// click; the chosen command comes back to the view through its message map.
+void CVostrelView::OnRButtonDown(UINT, CPoint point)
+{
+    CMenu menu;
+    menu.LoadMenu(IDR_MAINFRAME);
+    CMenu* pPopup = menu.GetSubMenu(0);
+    CRect rc;
+    GetWindowRect(rc);
+    if (pPopup)
+        pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, rc.left + point.x, rc.top + point.y, this, nullptr);
+    Default();
+}
+
+void CVostrelView::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+    OnSetting();
+}

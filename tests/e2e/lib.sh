@@ -1,0 +1,160 @@
+# What the end-to-end tests share: a work folder, Xvfb, the clock started from
+# a copy of the binary with its INI file beside it, and ways to look at the
+# screen. Sourced by the test scripts, after they set test_name and binary.
+work=$(mktemp -d /tmp/tarvik-e2e-XXXXXX)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Freezes the wall clock of the command at the given time while its timers
+# (on the monotonic clock) keep running. The library is preloaded directly,
+# so that the clock keeps its own process id for signals.
+frozen_at() {
+    local lib
+    lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
+    frozen=(env "LD_PRELOAD=$lib" "FAKETIME=$1" FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+expect_eq() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
+
+start_xvfb() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# Copies the binary into the work folder (its INI file lies beside it) and
+# starts it with the given INI content; extra arguments prefix the command.
+start_clock() {
+    local ini=$1; shift
+    cp "$binary" "$work/tarvik"
+    [ -n "$ini" ] && printf '%b' "$ini" >"$work/tarvik.ini"
+    TZ=UTC "$@" "$work/tarvik" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    xdotool search --sync --onlyvisible --name '^vostrel$' >/dev/null &
+    local search=$!
+    for _ in $(seq 100); do
+        kill -0 $search 2>/dev/null || break
+        sleep 0.05
+    done
+    kill $search 2>/dev/null && fail "the clock window did not appear"
+    window=$(xdotool search --onlyvisible --name '^vostrel$' | head -1)
+    sleep 0.3  # a few clock ticks
+}
+
+stop_clock() {
+    kill "-${1:-TERM}" "$app_pid"
+    for _ in $(seq 100); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "the clock did not end on SIG${1:-TERM}"
+    wait "$app_pid" || fail "the clock ended with an error"
+    app_pid=
+}
+
+geometry() {
+    xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '
+}
+
+# The columns of one pixel row of an image that have the given colour (#RRGGBB).
+columns_of() {
+    local image=$1 y=$2 width=$3 colour=$4
+    convert "$image" -crop "${width}x1+0+${y}" +repage -depth 8 txt:- |
+        awk -v c="$colour" 'index($0, c) { split($1, p, ","); printf "%s ", p[1] }'
+}
+
+
+# Starts openbox, for the tests that meet a real window manager.
+start_wm() {
+    openbox >"$work/wm.log" 2>&1 &
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    fail "openbox did not start"
+}
+
+# Waits until a shown window has exactly this name; its id goes to $found.
+wait_window() {
+    for _ in $(seq 100); do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)
+        [ -n "$found" ] && return 0
+        sleep 0.05
+    done
+    fail "no window named $1 appeared"
+}
+
+windows_named() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+wait_windows_named() {
+    for _ in $(seq 100); do
+        [ "$(windows_named "$1")" -eq "$2" ] && return 0
+        sleep 0.05
+    done
+    fail "expected $2 windows named $1, found $(windows_named "$1")"
+}
+
+window_geometry() {
+    xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '
+}
+
+# The shown popup menu of the program (xdotool's search by name misses
+# popups): the window of its class whose name is the program's.
+menu_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --class tarvik 2>/dev/null); do
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = tarvik ] && echo "$w"
+    done
+    return 0
+}
+
+# Opens the clock's context menu with a right click at the screen point; its
+# window goes to $found.
+open_menu() {
+    xdotool mousemove "$1" "$2" click 3
+    for _ in $(seq 100); do
+        found=$(menu_window)
+        [ -n "$found" ] && return 0
+        sleep 0.05
+    done
+    fail "no menu appeared"
+}
+
+# The rows of one pixel column of an image that have the given colour (#RRGGBB).
+rows_of() {
+    local image=$1 x=$2 height=$3 colour=$4
+    convert "$image" -crop "1x${height}+${x}+0" +repage -depth 8 txt:- |
+        awk -v c="$colour" 'index($0, c) { split($1, p, ","); sub(":", "", p[2]); printf "%s ", p[2] }'
+}
+
+# The first row of each run of consecutive rows in a list.
+run_starts() {
+    awk '{ for (i = 1; i <= NF; ++i) if (i == 1 || $i != $(i - 1) + 1) printf "%s ", $i }'
+}
+
+# How many of n screenshots, taken about 100 ms apart, differ from the one before.
+screen_changes() {
+    local n=$1 i changes=0
+    import -window root "$work/shot0.png"
+    for i in $(seq 1 "$n"); do
+        sleep 0.1
+        import -window root "$work/shot$i.png"
+        [ "$(compare -metric AE "$work/shot$((i - 1)).png" "$work/shot$i.png" null: 2>&1 || true)" != 0 ] &&
+            changes=$((changes + 1))
+    done
+    echo "$changes"
+}

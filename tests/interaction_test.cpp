@@ -1,0 +1,175 @@
+// The pointer, the context menu and the Exit and About commands of a running
+// clock on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "dialogfixture.h"
+#include "platform/afxmenu.h"
+
+namespace {
+
+// --- the drag ---------------------------------------------------------------------
+
+struct DragRow {
+    const char* name;
+    std::vector<std::pair<UINT, CPoint>> messages;  // to the view, in client coordinates
+    CPoint topLeft;                                 // of the window afterwards; it starts at (100, 50)
+};
+void PrintTo(const DragRow& r, std::ostream* os) { *os << r.name; }
+
+class Drag : public SettingDialog, public ::testing::WithParamInterface<DragRow> {};
+
+TEST_P(Drag, MovesTheMainWindowByThePointersOffset)
+{
+    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
+    for (const auto& [message, point] : GetParam().messages)
+        View()->SendMessage(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    EXPECT_EQ(m_clock->WindowRect(), CRect(GetParam().topLeft.x, GetParam().topLeft.y,
+                                           GetParam().topLeft.x + 400, GetParam().topLeft.y + 100));
+}
+
+constexpr UINT kDown = WM_LBUTTONDOWN, kMove = WM_MOUSEMOVE, kUp = WM_LBUTTONUP;
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Drag,
+    ::testing::Values(
+        DragRow{"RightAndDown", {{kDown, {50, 40}}, {kMove, {80, 45}}, {kUp, {50, 40}}}, {130, 55}},
+        // The anchor stays: the same offset again moves the window again.
+        DragRow{"TheAnchorStays", {{kDown, {50, 40}}, {kMove, {60, 50}}, {kMove, {60, 50}}}, {120, 70}},
+        DragRow{"PastTheLeftEdge", {{kDown, {50, 40}}, {kMove, {-100, 60}}}, {0, 70}},
+        DragRow{"PastTheTopEdge", {{kDown, {50, 40}}, {kMove, {70, -90}}}, {120, 0}},
+        DragRow{"PastBoth", {{kDown, {50, 40}}, {kMove, {-500, -500}}}, {0, 0}},
+        DragRow{"FarRightAndDown", {{kDown, {0, 0}}, {kMove, {3000, 2000}}}, {3100, 2050}},
+        DragRow{"ClickWithoutMove", {{kDown, {50, 40}}, {kUp, {50, 40}}}, {100, 50}},
+        DragRow{"MovesAfterTheReleaseDoNothing", {{kDown, {50, 40}}, {kUp, {50, 40}}, {kMove, {90, 90}}}, {100, 50}},
+        DragRow{"MovesWithoutAPressDoNothing", {{kMove, {90, 90}}}, {100, 50}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A release the view never saw (a popup took the pointer) still ends the
+// drag: the next move comes with the button up and moves nothing.
+TEST_F(SettingDialog, AMoveWithTheButtonUpEndsTheDrag)
+{
+    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
+    QWidget* face = View()->m_hWnd->widget;
+    auto send = [face](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, face->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QApplication::sendEvent(face, &event);
+    };
+    send(QEvent::MouseButtonPress, QPoint(50, 40), Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(60, 45), Qt::LeftButton);
+    EXPECT_EQ(m_clock->WindowRect(), CRect(110, 55, 510, 155));
+    send(QEvent::MouseMove, QPoint(90, 90), Qt::NoButton);
+    EXPECT_EQ(m_clock->WindowRect(), CRect(110, 55, 510, 155));
+}
+
+// Press, release, double-click, release: the double-click opens the settings
+// instead of starting a drag.
+TEST_F(SettingDialog, DoubleClickOpensTheSettingsWithoutADrag)
+{
+    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
+    const LPARAM at = MAKELPARAM(50, 40);
+    View()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    View()->SendMessage(WM_LBUTTONUP, 0, at);
+    bool opened = false;
+    ModalScript script;
+    script.Then([&] {
+        opened = Dialog().m_hWnd != nullptr;
+        Type(Qt::Key_Escape);
+    });
+    script.Start();
+    View()->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(opened);
+    View()->SendMessage(WM_LBUTTONUP, 0, at);
+    View()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(90, 90));
+    EXPECT_EQ(m_clock->WindowRect(), CRect(100, 50, 500, 150));
+}
+
+// --- the context menu -------------------------------------------------------------------
+
+TEST(ContextMenu, LoadsTheSixEntriesOfTheFirstPopup)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_MAINFRAME));
+    char text[64];
+    GetMenuStringA(menu.m_hMenu, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "ﾌｧｲﾙ(&F)");
+    HMENU popup = menu.GetSubMenu(0)->m_hMenu;
+    const struct {
+        UINT id;
+        const char* text;
+    } expected[] = {{ID_SETTING, "設定します"},      {0, ""},
+                    {ID_SURPRISE, "パルプンテ！"},    {ID_APP_ABOUT, "tarvikについて"},
+                    {0, ""},                           {ID_APP_EXIT, "終了(&X)"}};
+    ASSERT_EQ(GetMenuItemCount(popup), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(GetMenuItemID(popup, i), expected[i].id) << i;
+        GetMenuStringA(popup, UINT(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, expected[i].text) << i;
+        const UINT state = GetMenuState(popup, UINT(i), MF_BYPOSITION);
+        EXPECT_EQ(state & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i;
+        EXPECT_EQ(bool(state & MF_SEPARATOR), expected[i].id == 0) << i;
+    }
+}
+
+// The menu's corner is the click in screen coordinates, from the view's
+// window rectangle; a command chosen by keyboard reaches the view (About
+// here, while the clock goes on ticking); the loaded menu is destroyed.
+TEST_F(SettingDialog, RightClickTracksTheMenuAtThePointer)
+{
+    Open("[SETTING]\r\nUPDATE=20\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
+    const DWORD userObjects = GetGuiResources(nullptr, GR_USEROBJECTS);
+    QPoint corner;
+    QStringList texts;
+    int ticksWhileAbout = 0;
+    std::string aboutTitle;
+    ModalScript script;
+    script
+        .Then([&] {
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            corner = menu->pos();
+            for (QAction* action : menu->actions())
+                texts << (action->isSeparator() ? "-" : action->text());
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+                QTest::keyClick(menu, key);
+        })
+        .Then(
+            [&] {
+                aboutTitle = GetFocus() ? GetFocus()->widget->window()->windowTitle().toStdString() : "";
+                ticksWhileAbout = View()->m_timerMessages[IDT_CLOCK];
+            },
+            300)
+        .Then([&] {
+            ticksWhileAbout = View()->m_timerMessages[IDT_CLOCK] - ticksWhileAbout;
+            Type(Qt::Key_Return);
+        });
+    script.Start();
+    View()->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 20));
+    EXPECT_EQ(corner, QPoint(100 + 4 + 30, 50 + 4 + 20));  // inside the 4-pixel border
+    EXPECT_EQ(texts.join("|").toStdString(), "設定します|-|パルプンテ！|tarvikについて|-|終了(&X)");
+    EXPECT_EQ(GetGuiResources(nullptr, GR_USEROBJECTS), userObjects);
+    PumpEvents(50);  // the chosen command is posted
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(aboutTitle, "TARVIK");
+    EXPECT_GE(ticksWhileAbout, 5);
+}
+
+// --- Exit ---------------------------------------------------------------------------------
+
+TEST_F(SettingDialog, ExitReturnsBeforeTheWindowClosesAndTheCloseSaves)
+{
+    Open("[SETTING]\r\nUPDATE=10000\r\n");
+    m_clock->Frame()->SetWindowPos(nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    View()->SendMessage(WM_COMMAND, ID_APP_EXIT);
+    EXPECT_NE(m_clock->App().GetMainWnd(), nullptr);
+    EXPECT_EQ(ReadText(m_clock->IniPath()), "[SETTING]\r\nUPDATE=10000\r\n");
+    PumpEvents(50);
+    EXPECT_EQ(m_clock->App().GetMainWnd(), nullptr);
+    EXPECT_NE(ReadText(m_clock->IniPath()).find("\r\nWINTOP=40\r\nWINBOTTOM=140\r\nWINLEFT=30\r\nWINRIGHT=430\r\n"),
+              std::string::npos);
+}
+
+}  // namespace
