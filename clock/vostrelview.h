@@ -34,6 +34,7 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnAppAbout();
     void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnSurprise();
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnDestroy();
 

@@ -235,5 +235,8 @@ struct PAINTSTRUCT {
 };
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
 BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+// With no window, the context of the whole screen (the desktop window's
+// coordinates): what is drawn with it shows above every window but the
+// program's own, until a click on it or a repaint of every window.
 HDC GetDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);

@@ -1,7 +1,7 @@
 # Package lists and the installer shared by run.sh and test.sh.
 # Sourced, not run: it defines ensure_packages.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-translations-l10n
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
                 fonts-ipafont-gothic fonts-ipafont-mincho)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev

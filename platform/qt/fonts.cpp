@@ -35,7 +35,8 @@ QString FamilyForFace(const QString& face)
     const QString name = face.normalized(QString::NormalizationForm_KC);
     const bool proportional = NameHas(name, {"MS P", "MS UI"});
     QString family;
-    if (NameHas(name, {"ゴシック", "Gothic"})) {
+    // The system font of a Japanese desktop is a Gothic face.
+    if (NameHas(name, {"ゴシック", "Gothic"}) || name == QLatin1String("System")) {
         const QStringList ipa = {"IPAPGothic", "IPAGothic"};
         family = FirstInstalled(proportional ? ipa : QStringList{ipa[1], ipa[0]}, {"Gothic", "Sans"});
     } else if (NameHas(name, {"明朝", "Mincho"})) {

@@ -98,7 +98,19 @@ GdiBitmap::GdiBitmap(int cx, int cy) : image(cx, cy, QImage::Format_RGB32)
     image.fill(Qt::black);
 }
 
-HDC__::~HDC__() = default;
+HDC__::HDC__() : font(StockSystemFont()), brush(StockWhiteBrush()), pen(StockBlackPen())
+{
+    ++font->selections;
+    ++brush->selections;
+    ++pen->selections;
+}
+
+HDC__::~HDC__()
+{
+    --font->selections;
+    --brush->selections;
+    --pen->selections;
+}
 
 GdiCounted::GdiCounted()
 {
@@ -146,10 +158,31 @@ HBITMAP CreateCompatibleBitmap(HDC, int cx, int cy)
     return bitmap;
 }
 
+namespace {
+
+template <class T>
+HGDIOBJ Swap(T*& selected, T* object)
+{
+    T* previous = std::exchange(selected, object);
+    --previous->selections;
+    ++object->selections;
+    return previous;
+}
+
+}  // namespace
+
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
 {
+    if (!hdc || !h)
+        return nullptr;
+    if (auto* font = dynamic_cast<GdiFont*>(h))
+        return Swap(hdc->font, font);
+    if (auto* brush = dynamic_cast<GdiBrush*>(h))
+        return Swap(hdc->brush, brush);
+    if (auto* pen = dynamic_cast<GdiPen*>(h))
+        return Swap(hdc->pen, pen);
     auto* bitmap = dynamic_cast<GdiBitmap*>(h);
-    if (!hdc || !bitmap || !hdc->IsMemory())
+    if (!bitmap || !hdc->IsMemory())
         return nullptr;
     if (bitmap->selectedInto && bitmap->selectedInto != hdc)
         return nullptr;
@@ -170,6 +203,18 @@ BOOL DeleteObject(HGDIOBJ ho)
         if (bitmap->stock || bitmap->selectedInto)
             return FALSE;
     }
+    bool stock = false;
+    int selections = 0;
+    if (const auto* font = dynamic_cast<const GdiFont*>(ho))
+        stock = font->stock, selections = font->selections;
+    else if (const auto* brush = dynamic_cast<const GdiBrush*>(ho))
+        stock = brush->stock, selections = brush->selections;
+    else if (const auto* pen = dynamic_cast<const GdiPen*>(ho))
+        stock = pen->stock, selections = pen->selections;
+    if (stock)
+        return TRUE;  // stock objects stay, and deleting one is harmless
+    if (selections > 0)
+        return FALSE;
     delete ho;
     return TRUE;
 }

@@ -1,6 +1,8 @@
 // The content behind the GDI handles. Only the Qt backend sees these.
 #pragma once
 
+#include <QFont>
+#include <optional>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -23,26 +25,70 @@ struct GdiBitmap : HBITMAP__, GdiCounted {
     bool stock = false;
 };
 
+// Fonts, brushes and pens count how many contexts hold them selected; stock
+// ones are made once and never deleted.
+struct GdiFont : HFONT__, GdiCounted {
+    explicit GdiFont(const LOGFONTA& lf) : logFont(lf) {}
+    // The installed font that stands for it, found at its first use (which
+    // needs the application's font database).
+    const QFont& Font();
+
+    LOGFONTA logFont;
+    std::optional<QFont> font;
+    bool stock = false;
+    int selections = 0;
+};
+
+struct GdiBrush : HBRUSH__, GdiCounted {
+    explicit GdiBrush(COLORREF c, bool isNull = false) : color(c), null(isNull) {}
+    COLORREF color;
+    bool null;
+    bool stock = false;
+    int selections = 0;
+};
+
+struct GdiPen : HPEN__, GdiCounted {
+    explicit GdiPen(COLORREF c, bool isNull = false) : color(c), null(isNull) {}
+    COLORREF color;
+    bool null;
+    bool stock = false;
+    int selections = 0;
+};
+
 struct GdiRegion : HRGN__, GdiCounted {
     explicit GdiRegion(QRegion r) : region(std::move(r)) {}
     QRegion region;
 };
 
 // A device context. Memory contexts draw into their selected bitmap; the
-// backend's window and screen contexts draw through a QPainter.
+// backend's window contexts draw through a QPainter or into an image, and the
+// screen's context onto the screen overlay. Every context starts with the
+// stock font, brush and pen selected, black text on an opaque white background.
 struct HDC__ : GdiCounted {
+    HDC__();
     virtual ~HDC__();
 
     bool IsMemory() const { return memory; }
     QImage* Image() const { return bitmap ? &bitmap->image : target; }
 
     bool memory = true;
+    bool screen = false;          // the whole screen's context (GetDC with no window)
     GdiBitmap* bitmap = nullptr;
     QPainter* painter = nullptr;  // a window context's paint in progress, or
     QImage* target = nullptr;     // the image a child window paints into
     QRegion* damage = nullptr;    // collects the pixels of target that changed
     COLORREF bkColor = 0xFFFFFF;
+    COLORREF textColor = 0x000000;
+    int bkMode = OPAQUE;
+    GdiFont* font;
+    GdiBrush* brush;
+    GdiPen* pen;
 };
+
+// The stock objects every context starts with.
+GdiFont* StockSystemFont();
+GdiBrush* StockWhiteBrush();
+GdiPen* StockBlackPen();
 
 // Converts between the 0x00BBGGRR colour reference and a Format_RGB32 pixel.
 constexpr QRgb PixelFromColorRef(COLORREF cr)

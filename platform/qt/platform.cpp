@@ -22,6 +22,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
+#include "platform/qt/overlay.h"
 #include "platform/qt/window.h"
 
 namespace {
@@ -137,6 +138,7 @@ void AfxPlatformTerm()
 {
     for (HWND hWnd : std::vector<HWND>(AllWindows()))
         DestroyWindow(hWnd);
+    DestroyScreenDrawing();
     s_signalNotifier.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Qt must go before the end of main, while its own globals still exist.

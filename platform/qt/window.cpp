@@ -12,6 +12,7 @@
 
 #include "platform/afxmsg.h"
 #include "platform/qt/gdiobjects.h"
+#include "platform/qt/overlay.h"
 
 namespace {
 
@@ -192,7 +193,9 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     if (!lpRect)
         return FALSE;
     if (hWnd == GetDesktopWindow()) {
-        const QRect g = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
+        // The desktop window spans every screen.
+        const QRect g =
+            QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->virtualGeometry() : QRect();
         *lpRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
         return TRUE;
     }
@@ -258,6 +261,7 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
     if (!hWnd) {
         for (HWND each : s_windows)
             InvalidateRect(each, nullptr, FALSE);
+        InvalidateScreenDrawing();
         return TRUE;
     }
     if (!IsLive(hWnd))
@@ -290,6 +294,7 @@ BOOL UpdateWindow(HWND hWnd)
     if (!hWnd) {
         for (HWND each : std::vector<HWND>(s_windows))
             UpdateWindow(each);
+        UpdateScreenDrawing();  // repainting every window wipes what was drawn on the screen
         return TRUE;
     }
     if (!IsLive(hWnd))
@@ -397,15 +402,18 @@ BOOL EndPaint(HWND, const PAINTSTRUCT*)
     return TRUE;
 }
 
-HDC GetDC(HWND)
+HDC GetDC(HWND hWnd)
 {
     auto* hdc = new HDC__;
     hdc->memory = false;
+    hdc->screen = hWnd == nullptr;
     return hdc;
 }
 
 int ReleaseDC(HWND, HDC hDC)
 {
+    if (!hDC || hDC->IsMemory())
+        return 0;
     delete hDC;
     return 1;
 }

@@ -1,0 +1,15 @@
+// Text in the code pages the program meets: its own text is UTF-8; text in
+// the Japanese code page (932, Shift-JIS) comes with fonts of that charset.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/windef.h"
+
+constexpr UINT CP_UTF8 = 65001;
+constexpr UINT CP_SHIFTJIS = 932;
+
+// The bytes in the code page as UTF-8. A byte sequence the code page does
+// not know becomes U+FFFD; nothing is dropped silently.
+std::string CodePageToUtf8(UINT codePage, std::string_view bytes);

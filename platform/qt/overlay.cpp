@@ -1,0 +1,156 @@
+#include "platform/qt/overlay.h"
+
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+#include <QMouseEvent>
+#include <QPicture>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <cstdlib>
+#include <vector>
+
+#include <xcb/xcb.h>
+
+#include "platform/afxwin.h"
+#include "platform/qt/window.h"
+
+namespace {
+
+// The window manager's frame of a top-level window: its ancestor that is a
+// child of the root (the window itself without a window manager).
+xcb_window_t FrameOf(xcb_connection_t* connection, xcb_window_t window)
+{
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+        if (!tree)
+            return window;
+        const bool top = tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (top)
+            return window;
+        window = parent;
+    }
+}
+
+// Puts the drawing just below the window, and so above every other one. A
+// window manager restacks only the windows it manages, so on X11 the drawing
+// (which it does not manage) is restacked itself; elsewhere the window is raised.
+void StackBelow(QWidget* drawing, QWidget* window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        window->raise();
+        return;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const uint32_t values[] = {FrameOf(connection, xcb_window_t(window->winId())), XCB_STACK_MODE_BELOW};
+    xcb_configure_window(connection, xcb_window_t(drawing->winId()),
+                         XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
+    xcb_flush(connection);
+}
+
+class ScreenOverlay : public QWidget {
+public:
+    ScreenOverlay()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus)
+    {
+        setObjectName(QStringLiteral("screen-drawing"));
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_OpaquePaintEvent);  // only what was drawn shows, and all of it is painted
+    }
+
+    void Add(const QRect& area, const std::function<void(QPainter&)>& paint)
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen || area.isEmpty())
+            return;
+        setGeometry(screen->virtualGeometry());
+        Drawing drawing{QPicture(), area};
+        {
+            QPainter painter(&drawing.picture);
+            paint(painter);
+        }
+        // A drawing that covers earlier ones makes them needless.
+        std::erase_if(m_drawings, [&](const Drawing& earlier) { return area.contains(earlier.area); });
+        m_drawings.push_back(std::move(drawing));
+        m_region += area;
+        setMask(m_region.translated(-pos()));
+        update(area.translated(-pos()));
+        m_invalid = false;
+        if (!isVisible())
+            show();
+        // The clock stays above what it drew.
+        CWinThread* thread = AfxGetThread();
+        if (thread && thread->m_pMainWnd && IsLive(thread->m_pMainWnd->m_hWnd))
+            StackBelow(this, thread->m_pMainWnd->m_hWnd->widget);
+    }
+
+    void Clear()
+    {
+        hide();
+        m_drawings.clear();
+        m_region = QRegion();
+        m_invalid = false;
+    }
+
+    bool m_invalid = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.translate(-pos());
+        for (const Drawing& drawing : m_drawings)
+            painter.drawPicture(0, 0, drawing.picture);
+    }
+
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        e->accept();
+        Clear();
+    }
+
+private:
+    struct Drawing {
+        QPicture picture;  // in screen coordinates
+        QRect area;
+    };
+    std::vector<Drawing> m_drawings;
+    QRegion m_region;  // what the drawings cover, in screen coordinates
+};
+
+QPointer<ScreenOverlay> s_overlay;
+
+}  // namespace
+
+void PaintOnScreen(const QRect& area, const std::function<void(QPainter&)>& paint)
+{
+    if (!s_overlay)
+        s_overlay = new ScreenOverlay;
+    s_overlay->Add(area, paint);
+}
+
+void InvalidateScreenDrawing()
+{
+    if (s_overlay && s_overlay->isVisible())
+        s_overlay->m_invalid = true;
+}
+
+void UpdateScreenDrawing()
+{
+    if (s_overlay && s_overlay->m_invalid)
+        s_overlay->Clear();
+}
+
+QWidget* ScreenDrawingWindow()
+{
+    return s_overlay && s_overlay->isVisible() ? s_overlay.data() : nullptr;
+}
+
+void DestroyScreenDrawing()
+{
+    delete s_overlay.data();
+}
