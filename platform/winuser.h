@@ -159,7 +159,7 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LP
 
 HWND GetParent(HWND hWnd);
 HWND GetWindow(HWND hWnd, UINT uCmd);
-// The owned popup of the window that was shown last and is still visible and
+// The most recently made popup owned by the window that is visible and
 // enabled, or the window itself when there is none.
 HWND GetLastActivePopup(HWND hWnd);
 

@@ -292,4 +292,24 @@ INSTANTIATE_TEST_SUITE_P(
                       EndingRow{"CloseBox", [] { QApplication::activeWindow()->close(); }, 20}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The window manager closing the clock (or a signal) while the dialog is open
+// ends the dialog as Cancel first; the clock then closes and saves.
+TEST_F(SettingDialog, ACloseRequestEndsTheDialogFirst)
+{
+    Open("[SETTING]\r\nUPDATE=20\r\n");
+    ModalScript script;
+    script.Then([&] {
+        Click(IDC_YEAR);
+        m_clock->Frame()->m_hWnd->widget->close();
+    });
+    script.Start();
+    View()->SendMessage(WM_COMMAND, ID_SETTING);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(Bars(), "NNNNYYY");  // cancelled
+    EXPECT_NE(m_clock->App().GetMainWnd(), nullptr);
+    PumpEvents(50);
+    EXPECT_EQ(m_clock->App().GetMainWnd(), nullptr);
+    EXPECT_NE(ReadText(m_clock->IniPath()).find("BARS=NNNNYYY\r\n"), std::string::npos);
+}
+
 }  // namespace

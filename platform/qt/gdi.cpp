@@ -203,18 +203,12 @@ BOOL DeleteObject(HGDIOBJ ho)
         if (bitmap->stock || bitmap->selectedInto)
             return FALSE;
     }
-    bool stock = false;
-    int selections = 0;
-    if (const auto* font = dynamic_cast<const GdiFont*>(ho))
-        stock = font->stock, selections = font->selections;
-    else if (const auto* brush = dynamic_cast<const GdiBrush*>(ho))
-        stock = brush->stock, selections = brush->selections;
-    else if (const auto* pen = dynamic_cast<const GdiPen*>(ho))
-        stock = pen->stock, selections = pen->selections;
-    if (stock)
-        return TRUE;  // stock objects stay, and deleting one is harmless
-    if (selections > 0)
-        return FALSE;
+    if (const auto* selectable = dynamic_cast<const GdiSelectable*>(ho)) {
+        if (selectable->stock)
+            return TRUE;  // stock objects stay, and deleting one is harmless
+        if (selectable->selections > 0)
+            return FALSE;
+    }
     delete ho;
     return TRUE;
 }

@@ -27,7 +27,12 @@ struct GdiBitmap : HBITMAP__, GdiCounted {
 
 // Fonts, brushes and pens count how many contexts hold them selected; stock
 // ones are made once and never deleted.
-struct GdiFont : HFONT__, GdiCounted {
+struct GdiSelectable {
+    bool stock = false;
+    int selections = 0;
+};
+
+struct GdiFont : HFONT__, GdiCounted, GdiSelectable {
     explicit GdiFont(const LOGFONTA& lf) : logFont(lf) {}
     // The installed font that stands for it, found at its first use (which
     // needs the application's font database).
@@ -35,25 +40,17 @@ struct GdiFont : HFONT__, GdiCounted {
 
     LOGFONTA logFont;
     std::optional<QFont> font;
-    bool stock = false;
-    int selections = 0;
 };
 
-struct GdiBrush : HBRUSH__, GdiCounted {
-    explicit GdiBrush(COLORREF c, bool isNull = false) : color(c), null(isNull) {}
+// A solid brush or a pen one pixel wide; a null one draws nothing.
+template <class Handle>
+struct GdiColorObject : Handle, GdiCounted, GdiSelectable {
+    explicit GdiColorObject(COLORREF c, bool isNull = false) : color(c), null(isNull) {}
     COLORREF color;
     bool null;
-    bool stock = false;
-    int selections = 0;
 };
-
-struct GdiPen : HPEN__, GdiCounted {
-    explicit GdiPen(COLORREF c, bool isNull = false) : color(c), null(isNull) {}
-    COLORREF color;
-    bool null;
-    bool stock = false;
-    int selections = 0;
-};
+using GdiBrush = GdiColorObject<HBRUSH__>;
+using GdiPen = GdiColorObject<HPEN__>;
 
 struct GdiRegion : HRGN__, GdiCounted {
     explicit GdiRegion(QRegion r) : region(std::move(r)) {}
