@@ -13,9 +13,9 @@ bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
 {
     CSettingDlg settings;
     LoadDisplaySettings(pApp, settings);
-    CRect window = LoadWindowRect(pApp);
-    if (!HasUsableSize(window))
-        window = DefaultWindowRect();
+    // The window the clock would open: with no display to look at, only the
+    // size rules apply.
+    const CRect window = UsableWindowRect(LoadWindowRect(pApp));
     const CRect client(0, 0, std::max(1, window.Width() - 2 * kSizingBorder),
                        std::max(1, window.Height() - 2 * kSizingBorder));
 

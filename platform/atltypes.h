@@ -25,8 +25,9 @@ public:
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
     CRect(const RECT& rc) : RECT(rc) {}
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    // Edges far apart wrap around, as 32-bit arithmetic on Windows does.
+    int Width() const { return int(unsigned(right) - unsigned(left)); }
+    int Height() const { return int(unsigned(bottom) - unsigned(top)); }
     CSize Size() const { return CSize(Width(), Height()); }
 
     operator LPRECT() { return this; }

@@ -52,6 +52,14 @@ constexpr DWORD SS_NOPREFIX = 0x00000080;
 // Width of the sizing border a WS_THICKFRAME window draws around its client area.
 constexpr int kSizingBorder = 4;
 
+// System metrics: the smallest a window with a sizing border can be made,
+// and the size of the desktop over every screen (0 with no display).
+constexpr int SM_CXMINTRACK = 34;
+constexpr int SM_CYMINTRACK = 35;
+constexpr int SM_CXVIRTUALSCREEN = 78;
+constexpr int SM_CYVIRTUALSCREEN = 79;
+int GetSystemMetrics(int nIndex);
+
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOW = 5;

@@ -230,9 +230,30 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementRow{"ZeroHeight", "WINTOP=40\r\nWINBOTTOM=40\r\n", CRect(0, 0, 400, 100)},
                       PlacementRow{"LargerThanAnyDisplay", "WINRIGHT=99999999\r\nWINBOTTOM=99999999\r\n",
                                    CRect(0, 0, 400, 100)},
+                      // The offscreen desktop is 800 x 800.
+                      PlacementRow{"LargerThanTheDesktop", "WINRIGHT=20000\r\nWINBOTTOM=20000\r\n",
+                                   CRect(0, 0, 400, 100)},
+                      PlacementRow{"WiderThanTheDesktop", "WINLEFT=-50\r\nWINRIGHT=760\r\n", CRect(0, 0, 400, 100)},
+                      PlacementRow{"EdgesAtTheIntegerLimits", "WINLEFT=-2147483648\r\nWINRIGHT=2147483647\r\n",
+                                   CRect(0, 0, 400, 100)},
+                      // Smaller than Windows lets a sizable window be: the
+                      // smallest size, where it was.
+                      PlacementRow{"OnePixel", "WINLEFT=50\r\nWINTOP=60\r\nWINRIGHT=51\r\nWINBOTTOM=61\r\n",
+                                   CRect(50, 60, 186, 99)},
                       PlacementRow{"OffEveryScreen", "WINLEFT=5000\r\nWINRIGHT=5400\r\nWINTOP=5000\r\nWINBOTTOM=5100\r\n",
                                    CRect(0, 0, 400, 100)}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MainWindow, NeverSmallerThanTheSmallestTrackingSize)
+{
+    ClockHarness clock(kSlowClock);
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    clock.Frame()->SetWindowPos(nullptr, 0, 0, 20, 10, SWP_NOMOVE | SWP_NOZORDER);
+    PumpEvents(20);
+    EXPECT_EQ(clock.WindowRect(), CRect(0, 0, 136, 39));
+    EXPECT_EQ(clock.Frame()->m_hWnd->widget->minimumSize(), QSize(136, 39));  // what the window manager hears
+}
 
 TEST(MainWindow, StyleReplacesWhatTheFrameworkProposed)
 {

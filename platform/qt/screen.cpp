@@ -1,4 +1,5 @@
-// Screens as monitors: which one shows a rectangle or a window, and its work area.
+// Screens as monitors: which one shows a rectangle or a window, its work
+// area, and the system metrics that come from the screens.
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -70,4 +71,24 @@ BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi)
     lpmi->rcWork = RectOf(screen->availableGeometry());
     lpmi->dwFlags = screen == QGuiApplication::primaryScreen() ? 1 : 0;  // MONITORINFOF_PRIMARY
     return TRUE;
+}
+
+int GetSystemMetrics(int nIndex)
+{
+    // Windows gives a window with a sizing border at least this much at 96 dpi.
+    constexpr int kMinTrackWidth = 136;
+    constexpr int kMinTrackHeight = 39;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    switch (nIndex) {
+    case SM_CXMINTRACK:
+        return kMinTrackWidth;
+    case SM_CYMINTRACK:
+        return kMinTrackHeight;
+    case SM_CXVIRTUALSCREEN:
+        return screen ? screen->virtualGeometry().width() : 0;
+    case SM_CYVIRTUALSCREEN:
+        return screen ? screen->virtualGeometry().height() : 0;
+    default:
+        return 0;
+    }
 }

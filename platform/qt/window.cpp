@@ -140,6 +140,10 @@ HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON
     HWND hwnd = NewWindowHandle(DWORD(cs.style), cs.hwndParent, proc, userData);
     hwnd->wnd = new WndWidget(hwnd, hwnd->parent ? hwnd->parent->widget : nullptr);
     hwnd->widget = hwnd->wnd;
+    // A window with a sizing border is never made smaller than Windows lets
+    // one be tracked; the window manager is told so too.
+    if (!hwnd->parent && (hwnd->style & WS_THICKFRAME))
+        hwnd->widget->setMinimumSize(GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK));
 
     if (cs.lpszName)
         hwnd->widget->setWindowTitle(QString::fromUtf8(cs.lpszName));

@@ -300,15 +300,15 @@ void WndWidget::mouseMoveEvent(QMouseEvent* e)
     if (m_resizeEdges) {
         const QPoint delta = e->globalPosition().toPoint() - m_resizeStart;
         QRect g = m_resizeGeometry;
-        const int minimum = 2 * kSizingBorder + 16;
+        const QSize minimum = minimumSize().expandedTo(QSize(1, 1)) - QSize(1, 1);
         if (m_resizeEdges & Qt::LeftEdge)
-            g.setLeft(std::min(g.left() + delta.x(), g.right() - minimum));
+            g.setLeft(std::min(g.left() + delta.x(), g.right() - minimum.width()));
         if (m_resizeEdges & Qt::RightEdge)
-            g.setRight(std::max(g.right() + delta.x(), g.left() + minimum));
+            g.setRight(std::max(g.right() + delta.x(), g.left() + minimum.width()));
         if (m_resizeEdges & Qt::TopEdge)
-            g.setTop(std::min(g.top() + delta.y(), g.bottom() - minimum));
+            g.setTop(std::min(g.top() + delta.y(), g.bottom() - minimum.height()));
         if (m_resizeEdges & Qt::BottomEdge)
-            g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minimum));
+            g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minimum.height()));
         setGeometry(g);
         return;
     }

@@ -77,6 +77,10 @@ test_snapshot() {
     env -u DISPLAY -u WAYLAND_DISPLAY TZ=UTC "${frozen[@]}" "$work/tarvik" --snapshot "$work/face.png"
     expect_eq "$(identify -format '%wx%h' "$work/face.png")" "420x100" "snapshot size"
     check_hour_face "$work/face.png" 0 0
+    # A stored window larger than any desktop draws at the default size.
+    printf '[SETTING]\r\nWINRIGHT=20000\r\nWINBOTTOM=20000\r\n' >"$work/tarvik.ini"
+    env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" --snapshot "$work/face.png"
+    expect_eq "$(identify -format '%wx%h' "$work/face.png")" "392x92" "snapshot of an oversized window"
     expect_eq "$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" 2>&1 >/dev/null | head -c 22)" "tarvik: no display to " "message without a display"
 }
 
