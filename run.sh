@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds tarvik in build/ and starts the clock.
-# Without a display it draws the face into build/tarvik.png instead.
+# Installs what the build needs, builds tarvik in build/ and starts the clock
+# with the given arguments. Without a display and without arguments it draws
+# the face into build/tarvik.png instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -8,8 +9,9 @@ cd "$(dirname "$0")"
 ensure_packages "${BUILD_PACKAGES[@]}"
 build_release
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    build/tarvik --snapshot build/tarvik.png
     echo "tarvik: no display here; drew the face into build/tarvik.png instead"
-    exec build/tarvik --snapshot build/tarvik.png
+    exit 0
 fi
 exec build/tarvik "$@"

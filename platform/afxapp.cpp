@@ -1,6 +1,7 @@
 // The application, its documents and document templates, the command line
 // and the framework's entry point.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -35,11 +36,14 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 {
     // The file must open; what is in it is the document's Serialize to read.
     const int fd = open(lpszPathName, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        std::cerr << AfxGetAppName() << ": cannot open " << lpszPathName << ": " << std::strerror(errno) << "\n";
+    struct stat st;
+    const int error = fd < 0 ? errno : fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (fd >= 0)
+        close(fd);
+    if (error) {
+        std::cerr << AfxGetAppName() << ": cannot open " << lpszPathName << ": " << std::strerror(error) << "\n";
         return FALSE;
     }
-    close(fd);
     DeleteContents();
     CArchive ar(CArchive::load);
     Serialize(ar);
@@ -272,7 +276,8 @@ int AfxWinMain(int argc, char** argv)
     if (!app->InitInstance()) {
         if (app->m_pMainWnd)
             app->m_pMainWnd->DestroyWindow();
-        code = app->ExitInstance();
+        app->ExitInstance();
+        code = 1;  // the start failed, and has said why
     } else {
         code = app->Run();
     }

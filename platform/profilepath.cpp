@@ -1,5 +1,6 @@
 #include "platform/profilepath.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <climits>
@@ -24,10 +25,17 @@ std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConf
     const std::string beside = ProfilePathBeside(modulePath);
     const std::string fileName = beside.substr(beside.rfind('/') + 1);
     std::string config;
-    if (xdgConfigHome && xdgConfigHome[0] == '/')
+    if (xdgConfigHome && xdgConfigHome[0] == '/') {
         config = xdgConfigHome;
-    else
-        config = std::string(home ? home : "") + "/.config";
+    } else {
+        if (!home || home[0] != '/') {
+            const struct passwd* user = getpwuid(getuid());
+            home = user && user->pw_dir && user->pw_dir[0] == '/' ? user->pw_dir : nullptr;
+        }
+        if (!home)
+            return {};
+        config = std::string(home) + "/.config";
+    }
     return config + "/tarvik/" + fileName;
 }
 
@@ -36,7 +44,8 @@ std::string ChooseProfilePath(std::string_view modulePath)
     const std::string beside = ProfilePathBeside(modulePath);
     if (ini::CanReplace(beside))
         return beside;
-    return ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::string config = ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    return config.empty() ? beside : config;
 }
 
 std::string ModulePath()

@@ -13,7 +13,8 @@ std::string ProfilePathBeside(std::string_view modulePath);
 
 // The same file name in the user's configuration folder:
 // $XDG_CONFIG_HOME/tarvik/, or ~/.config/tarvik/ when XDG_CONFIG_HOME is unset
-// or not absolute.
+// or not absolute, where ~ is HOME or else the home folder the password
+// database gives; empty when there is none.
 std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConfigHome, const char* home);
 
 // The INI file the program uses: the one beside the executable when it can be

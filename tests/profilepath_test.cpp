@@ -1,5 +1,7 @@
 // Where the INI file lies.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -37,6 +39,10 @@ TEST(ProfilePathInConfigTest, FollowsXdgConfigHome)
     EXPECT_EQ(ProfilePathInConfig("/usr/local/bin/tarvik", nullptr, "/home/u"), "/home/u/.config/tarvik/tarvik.ini");
     // A relative XDG_CONFIG_HOME is invalid and ignored.
     EXPECT_EQ(ProfilePathInConfig("/usr/bin/tarvik.bin", "cfg", "/home/u"), "/home/u/.config/tarvik/tarvik.ini");
+    // Neither set: the home folder from the password database, never "/.config".
+    const std::string home = getpwuid(getuid())->pw_dir;
+    EXPECT_EQ(ProfilePathInConfig("/usr/bin/tarvik", nullptr, nullptr), home + "/.config/tarvik/tarvik.ini");
+    EXPECT_EQ(ProfilePathInConfig("/usr/bin/tarvik", "", ""), home + "/.config/tarvik/tarvik.ini");
 }
 
 TEST(ChooseProfilePathTest, BesideTheExecutableWhenItCanBeWritten)

@@ -132,6 +132,25 @@ test_interrupt_and_hangup_save() {
 test_options() {
     expect_eq "$("$binary" --version)" "tarvik 1.0.0.1" "--version"
     "$binary" --help | grep -q -- '--snapshot FILE.png' || fail "--help lists --snapshot"
+    "$binary" --help | grep -q -- '^  FILE ' || fail "--help explains FILE"
+    expect_eq "$("$binary" -h)" "$("$binary" --help)" "-h"
+    local status=0
+    "$binary" --bogus >/dev/null 2>"$work/err" || status=$?
+    expect_eq "$status" 2 "exit status for an unknown option"
+    grep -q '^tarvik: unknown option --bogus$' "$work/err" || fail "no word on --bogus: $(cat "$work/err")"
+    grep -q '^Usage: ' "$work/err" || fail "no usage after an unknown option"
+    # Files that cannot be opened end the start with a word and a failure,
+    # a folder included, and join no list of recent files.
+    start_xvfb
+    cp "$binary" "$work/tarvik"
+    local file
+    for file in "$work/missing.vst" "$work"; do
+        status=0
+        "$work/tarvik" "$file" >/dev/null 2>"$work/err" || status=$?
+        [ "$status" -ne 0 ] || fail "a start with $file ended with status 0"
+        grep -q "^tarvik: cannot open $file: " "$work/err" || fail "no word on $file: $(cat "$work/err")"
+    done
+    [ ! -e "$work/tarvik.ini" ] || fail "a failed start wrote $(cat "$work/tarvik.ini")"
 }
 
 "test_$test_name"

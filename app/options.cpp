@@ -1,0 +1,42 @@
+#include "app/options.h"
+
+const char* const kUsage =
+    "Usage: tarvik [FILE]\n"
+    "       tarvik --snapshot FILE.png\n"
+    "A desktop clock that shows the local time as bars.\n"
+    "\n"
+    "  FILE                 a document to open; the clock keeps no data in it, but it\n"
+    "                       must be a file that can be read, and it joins the list of\n"
+    "                       recent files in the settings file\n"
+    "  --snapshot FILE.png  draw the face as the settings and window size give it,\n"
+    "                       after one clock tick, into a PNG file, and exit\n"
+    "  -h, --help           show this help and exit\n"
+    "  --version            show the version and exit\n"
+    "\n"
+    "Drag the face to move the clock, its border to resize it; right-click for the menu.\n";
+
+Options ParseOptions(const std::vector<std::string>& args)
+{
+    Options options;
+    bool optionsEnded = false;
+    int files = 0;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
+            return {Options::Help, {}, {}};
+        } else if (!optionsEnded && arg == "--version") {
+            return {Options::Version, {}, {}};
+        } else if (!optionsEnded && arg == "--snapshot") {
+            if (args.size() != 2 || i != 0)
+                return {Options::Wrong, {}, "--snapshot takes one file name and nothing else"};
+            return {Options::Snapshot, args[1], {}};
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            return {Options::Wrong, {}, "unknown option " + arg};
+        } else if (++files > 1) {
+            return {Options::Wrong, {}, "only one FILE can be opened"};
+        }
+    }
+    return options;
+}

@@ -1,0 +1,39 @@
+// The program's command-line options.
+#include <gtest/gtest.h>
+
+#include "app/options.h"
+
+namespace {
+
+TEST(Options, Rows)
+{
+    const struct {
+        std::vector<std::string> args;
+        Options::Action action;
+        const char* detail;  // the snapshot's path, or the problem
+    } rows[] = {
+        {{}, Options::Run, ""},
+        {{"notes.vst"}, Options::Run, ""},
+        {{"--", "-strange-name.vst"}, Options::Run, ""},
+        {{"-h"}, Options::Help, ""},
+        {{"--help"}, Options::Help, ""},
+        {{"notes.vst", "--help"}, Options::Help, ""},
+        {{"--version"}, Options::Version, ""},
+        {{"--snapshot", "face.png"}, Options::Snapshot, "face.png"},
+        {{"--snapshot"}, Options::Wrong, "--snapshot takes one file name and nothing else"},
+        {{"--snapshot", "a.png", "b.png"}, Options::Wrong, "--snapshot takes one file name and nothing else"},
+        {{"--bogus"}, Options::Wrong, "unknown option --bogus"},
+        {{"-x", "notes.vst"}, Options::Wrong, "unknown option -x"},
+        {{"a.vst", "b.vst"}, Options::Wrong, "only one FILE can be opened"},
+    };
+    for (const auto& row : rows) {
+        const Options options = ParseOptions(row.args);
+        std::string args;
+        for (const std::string& arg : row.args)
+            args += arg + " ";
+        EXPECT_EQ(options.action, row.action) << args;
+        EXPECT_EQ(row.action == Options::Snapshot ? options.snapshotPath : options.problem, row.detail) << args;
+    }
+}
+
+}  // namespace
