@@ -140,5 +140,34 @@ test_exit_from_the_menu() {
     expect_ini WINTOP=100
 }
 
+# SIGTERM while a modal loop runs (the settings dialog, the menu, the file
+# chooser of Ctrl+O) ends the loop first; the clock then closes as always,
+# with status 0 and its place saved.
+term_during() {
+    start_xvfb
+    start_clock "$at100x80"
+    xdotool mousemove 300 130 mousedown 1 mousemove 310 140 mouseup 1
+    case $1 in
+    dialog)
+        xdotool click --repeat 2 --delay 100 1
+        wait_window いろいろ設定 ;;
+    menu)
+        open_menu 310 140 ;;
+    open)
+        xdotool key ctrl+o
+        for _ in $(seq 100); do
+            [ "$(xdotool search --onlyvisible --class tarvik | wc -l)" -ge 2 ] && break
+            sleep 0.05
+        done
+        [ "$(xdotool search --onlyvisible --class tarvik | wc -l)" -ge 2 ] || fail "no file chooser appeared" ;;
+    esac
+    stop_clock TERM
+    expect_ini WINLEFT=110
+    expect_ini WINTOP=90
+}
+test_term_during_the_settings_dialog() { term_during dialog; }
+test_term_during_the_menu() { term_during menu; }
+test_term_during_the_file_chooser() { term_during open; }
+
 "test_$test_name"
 echo "PASS: $test_name"
