@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace ini {
@@ -51,19 +52,28 @@ struct Line {
     size_t end;
 };
 
+// The line that starts at pos. CRLF, LF and a lone CR all end a line, as
+// they do for Windows' profile functions.
+Line LineAt(std::string_view text, size_t pos)
+{
+    const char* base = text.data();
+    const auto* lf = static_cast<const char*>(std::memchr(base + pos, '\n', text.size() - pos));
+    const size_t lfAt = lf ? size_t(lf - base) : text.size();
+    const auto* cr = static_cast<const char*>(std::memchr(base + pos, '\r', lfAt - pos));
+    if (cr) {
+        const size_t crAt = size_t(cr - base);
+        return {pos, crAt, (lf && crAt + 1 == lfAt) ? lfAt + 1 : crAt + 1};
+    }
+    return {pos, lfAt, lf ? lfAt + 1 : lfAt};
+}
+
 std::vector<Line> SplitLines(std::string_view text)
 {
     std::vector<Line> lines;
     size_t pos = text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
     while (pos < text.size()) {
-        const size_t newline = text.find('\n', pos);
-        if (newline == std::string_view::npos) {
-            lines.push_back({pos, text.size(), text.size()});
-            break;
-        }
-        const size_t contentEnd = (newline > pos && text[newline - 1] == '\r') ? newline - 1 : newline;
-        lines.push_back({pos, contentEnd, newline + 1});
-        pos = newline + 1;
+        lines.push_back(LineAt(text, pos));
+        pos = lines.back().end;
     }
     return lines;
 }
@@ -86,11 +96,13 @@ std::optional<std::string_view> SectionName(std::string_view content)
 }
 
 // A key line: the trimmed name before the first '=' and where the trimmed
-// value stands in the whole text.
+// value stands in the whole text. A line with a name and no '=' is a key
+// without a value, which a write completes in place.
 struct KeyLine {
     std::string_view name;
     size_t valueBegin;
     size_t valueEnd;
+    bool hasEquals;
 };
 
 std::optional<KeyLine> ParseKeyLine(std::string_view text, const Line& line)
@@ -100,15 +112,17 @@ std::optional<KeyLine> ParseKeyLine(std::string_view text, const Line& line)
     if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[')
         return std::nullopt;
     const size_t equals = content.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
+    if (equals == std::string_view::npos) {
+        const size_t nameEnd = size_t(trimmed.data() + trimmed.size() - text.data());
+        return KeyLine{trimmed, nameEnd, nameEnd, false};
+    }
     size_t valueBegin = equals + 1;
     size_t valueEnd = content.size();
     while (valueBegin < valueEnd && IsBlank(content[valueBegin]))
         ++valueBegin;
     while (valueEnd > valueBegin && IsBlank(content[valueEnd - 1]))
         --valueEnd;
-    return KeyLine{Trim(content.substr(0, equals)), line.begin + valueBegin, line.begin + valueEnd};
+    return KeyLine{Trim(content.substr(0, equals)), line.begin + valueBegin, line.begin + valueEnd, true};
 }
 
 std::string_view Unquote(std::string_view value)
@@ -157,10 +171,10 @@ std::string_view LineEnding(std::string_view text, const Line* after)
 {
     if (after && after->end > after->contentEnd)
         return text.substr(after->contentEnd, after->end - after->contentEnd);
-    const size_t newline = text.find('\n');
-    if (newline == std::string_view::npos)
-        return "\r\n";
-    return (newline > 0 && text[newline - 1] == '\r') ? "\r\n" : "\n";
+    const Line first = LineAt(text, 0);
+    if (first.end > first.contentEnd)
+        return text.substr(first.contentEnd, first.end - first.contentEnd);
+    return "\r\n";
 }
 
 std::string KeyText(std::string_view key, std::string_view value)
@@ -190,7 +204,7 @@ std::string AppendSection(std::string_view text, std::string_view section, std::
 {
     const std::string_view eol = LineEnding(text, nullptr);
     std::string result(text);
-    if (!result.empty() && result.back() != '\n')
+    if (!result.empty() && result.back() != '\n' && result.back() != '\r')
         result += eol;
     result += '[';
     result += section;
@@ -210,8 +224,8 @@ std::optional<std::string> FindValue(std::string_view text, std::string_view sec
     if (!span)
         return std::nullopt;
     const auto keyLine = FindKey(text, lines, *span, key);
-    if (!keyLine)
-        return std::nullopt;
+    if (!keyLine || !keyLine->hasEquals)
+        return std::nullopt;  // a key without a value reads as no key
     return std::string(Unquote(text.substr(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin)));
 }
 
@@ -225,9 +239,11 @@ std::optional<std::string> WithValue(std::string_view text, std::string_view sec
 
     if (const auto keyLine = FindKey(text, lines, *span, key)) {
         const std::string_view stored = text.substr(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin);
-        if (Unquote(stored) == value)
+        if (keyLine->hasEquals && Unquote(stored) == value)
             return std::nullopt;
         std::string result(text.substr(0, keyLine->valueBegin));
+        if (!keyLine->hasEquals)
+            result += '=';
         result += value;
         result += text.substr(keyLine->valueEnd);
         return result;

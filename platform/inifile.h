@@ -11,13 +11,17 @@
 
 namespace ini {
 
+// Lines end with CRLF, LF or a lone CR.
+//
 // The value of the key, with blanks trimmed and one pair of matching quotes
-// around it removed; nullopt when the section or the key does not exist.
+// around it removed; nullopt when the section or the key does not exist, or
+// when the key's line has no '=' (no value).
 std::optional<std::string> FindValue(std::string_view text, std::string_view section, std::string_view key);
 
-// The text with the key set to the value: replaced in place when it exists,
-// appended after the last non-blank line of its section otherwise, and the
-// section appended to the end when it is missing. nullopt when the key already
+// The text with the key set to the value: replaced in place when it exists
+// (a key line without '=' gets "=value"), appended after the last non-blank
+// line of its section otherwise, and the section appended to the end when it
+// is missing. nullopt when the key already
 // holds the value, so that nothing needs writing.
 std::optional<std::string> WithValue(std::string_view text, std::string_view section, std::string_view key,
                                      std::string_view value);

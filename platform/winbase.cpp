@@ -42,7 +42,9 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
     if (!lpReturnedString || nSize == 0)
         return 0;
     const auto value = ReadValue(lpAppName, lpKeyName, lpFileName);
-    const std::string text = value ? *value : std::string(lpDefault ? lpDefault : "");
+    std::string text = value ? *value : std::string(lpDefault ? lpDefault : "");
+    if (!value)
+        text.erase(text.find_last_not_of(" \t") + 1);  // a default's trailing blanks go
     const size_t n = std::min<size_t>(text.size(), nSize - 1);
     std::memcpy(lpReturnedString, text.data(), n);
     lpReturnedString[n] = '\0';

@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"NoNewlineAtEnd", "[S]\nK=5", "S", "K", "5"},
         ReadRow{"ByteOrderMark", "\xEF\xBB\xBF[S]\r\nK=6\r\n", "S", "K", "6"},
         ReadRow{"MixedLineEndings", "[S]\r\nA=1\nK=2\r\n", "S", "K", "2"},
+        ReadRow{"LoneCarriageReturns", "[S]\rA=1\rK=7\r", "S", "K", "7"},
+        ReadRow{"LoneCarriageReturnThenOthers", "[T]\rK=1\r\n[S]\nK=4", "S", "K", "4"},
         ReadRow{"NulBytes", "[S]\nX=\0\0\nK=8\n"sv, "S", "K", "8"},
         ReadRow{"EmptyFile", "", "S", "K", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -135,7 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{"NewSectionInLfFile", "; c\n", "S", "K", "5", "; c\n[S]\nK=5\n"},
         WriteRow{"NewSectionAfterMissingNewline", "[T]\nB=2", "S", "K", "5", "[T]\nB=2\n[S]\nK=5\n"},
         WriteRow{"NewSectionInEmptyText", "", "S", "K", "5", "[S]\r\nK=5\r\n"},
-        WriteRow{"BomKept", "\xEF\xBB\xBF[S]\r\nK=1\r\n", "S", "K", "2", "\xEF\xBB\xBF[S]\r\nK=2\r\n"}),
+        WriteRow{"BomKept", "\xEF\xBB\xBF[S]\r\nK=1\r\n", "S", "K", "2", "\xEF\xBB\xBF[S]\r\nK=2\r\n"},
+        WriteRow{"KeyWithoutEqualsGetsItsValueInPlace", "[S]\n K \nA=1\n", "S", "K", "5", "[S]\n K=5 \nA=1\n"},
+        WriteRow{"NewKeyInALoneCrFile", "[S]\rA=1\r", "S", "K", "5", "[S]\rA=1\rK=5\r"},
+        WriteRow{"NewSectionInALoneCrFile", "[T]\rB=2\r", "S", "K", "5", "[T]\rB=2\r[S]\rK=5\r"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniWriteBytes, JunkAroundTheSectionIsKept)
@@ -170,6 +175,10 @@ TEST_F(IniFileTest, ReadsFallBackToTheDefault)
     EXPECT_EQ(GetPrivateProfileIntA("SETTING", "UPDATE", 50, m_ini.c_str()), 50u);  // no file
     EXPECT_EQ(GetPrivateProfileStringA("SETTING", "BARS", "NNNNYYY", buffer, sizeof buffer, m_ini.c_str()), 7u);
     EXPECT_STREQ(buffer, "NNNNYYY");
+
+    // The trailing blanks of a default are dropped.
+    EXPECT_EQ(GetPrivateProfileStringA("SETTING", "BARS", " NNY \t ", buffer, sizeof buffer, m_ini.c_str()), 4u);
+    EXPECT_STREQ(buffer, " NNY");
 
     WriteText(m_ini, "[SETTING]\nUPDATE=\nBARS=\n");
     EXPECT_EQ(GetPrivateProfileIntA("SETTING", "UPDATE", 50, m_ini.c_str()), 50u);  // empty value
