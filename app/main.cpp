@@ -26,9 +26,13 @@ int main(int argc, char** argv)
     case Options::Wrong:
         std::cerr << "tarvik: " << options.problem << "\n" << kUsage;
         return 2;
-    case Options::Snapshot:
-        theApp.m_pszProfileName = strdup(ChooseProfilePath(ModulePath()).c_str());
+    case Options::Snapshot: {
+        std::string note;
+        theApp.m_pszProfileName = strdup(PrepareProfilePath(ModulePath(), &note).c_str());
+        if (!note.empty())
+            std::cerr << "tarvik: " << note << "\n";
         return WriteSnapshot(&theApp, options.snapshotPath) ? 0 : 1;
+    }
     case Options::Run:
         break;
     }

@@ -12,6 +12,7 @@
 bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
 {
     CSettingDlg settings;
+    const CProfileBatch readOnce(pApp, FALSE);
     LoadDisplaySettings(pApp, settings);
     // The window the clock would open: with no display to look at, only the
     // size rules apply.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
+#include <string>
 
 #include "app/vostreldoc.h"
 #include "clock/vostrelview.h"
@@ -20,17 +22,25 @@ BOOL CVostrelApp::InitInstance()
 
     std::free(const_cast<char*>(m_pszProfileName));
     // Beside the executable when that place can be written, in the user's
-    // configuration folder otherwise (an install under /usr/local/bin).
-    m_pszProfileName = strdup(ChooseProfilePath(ModulePath()).c_str());
+    // configuration folder otherwise (an install under /usr/local/bin, a
+    // read-only file).
+    std::string note;
+    m_pszProfileName = strdup(PrepareProfilePath(ModulePath(), &note).c_str());
+    if (!note.empty())
+        std::cerr << "tarvik: " << note << "\n";
 
-    LoadStdProfileSettings(4);
-    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVostrelDoc), RUNTIME_CLASS(CMainFrame),
-                                          RUNTIME_CLASS(CVostrelView)));
+    {
+        // The start reads the file once, however many keys it reads.
+        const CProfileBatch readOnce(this, FALSE);
+        LoadStdProfileSettings(4);
+        AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVostrelDoc), RUNTIME_CLASS(CMainFrame),
+                                              RUNTIME_CLASS(CVostrelView)));
 
-    CCommandLineInfo cmdInfo;
-    ParseCommandLine(cmdInfo);
-    if (!ProcessShellCommand(cmdInfo))
-        return FALSE;
+        CCommandLineInfo cmdInfo;
+        ParseCommandLine(cmdInfo);
+        if (!ProcessShellCommand(cmdInfo))
+            return FALSE;
+    }
 
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();

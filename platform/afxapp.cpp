@@ -196,8 +196,29 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
     }
 }
 
+CProfileBatch::CProfileBatch(CWinApp* pApp, BOOL bForWriting)
+{
+    if (!pApp || !pApp->m_pszProfileName)
+        return;
+    m_path = pApp->m_pszProfileName;
+    m_bOpen = AfxBeginProfileBatch(m_path.c_str(), bForWriting);
+    if (m_bOpen && errno)
+        std::cerr << AfxGetAppName() << ": cannot read the settings in " << m_path << " (" << std::strerror(errno)
+                  << "); the defaults are used\n";
+}
+
+CProfileBatch::~CProfileBatch()
+{
+    if (m_bOpen && !AfxEndProfileBatch())
+        std::cerr << AfxGetAppName() << ": cannot save the settings to " << m_path << ": "
+                  << std::strerror(errno ? errno : EIO) << "\n";
+}
+
 void CWinApp::SaveStdProfileSettings()
 {
+    if (m_recentFiles.empty())
+        return;
+    const CProfileBatch batch(this, TRUE);
     for (size_t i = 0; i < m_recentFiles.size() && i < m_nMaxMRU; ++i)
         WriteProfileString(kRecentSection, ("File" + std::to_string(i + 1)).c_str(), m_recentFiles[i].c_str());
 }

@@ -312,6 +312,22 @@ private:
     UINT m_nMaxMRU = 0;
 };
 
+// The application's profile read once for the calls made while this lives,
+// and written once at the end, under the folder's lock when it is for writing
+// (AfxBeginProfileBatch). A file that cannot be read, or settings that cannot
+// be saved, get one line on stderr.
+class CProfileBatch {
+public:
+    CProfileBatch(CWinApp* pApp, BOOL bForWriting);
+    ~CProfileBatch();
+    CProfileBatch(const CProfileBatch&) = delete;
+    CProfileBatch& operator=(const CProfileBatch&) = delete;
+
+private:
+    std::string m_path;
+    BOOL m_bOpen = FALSE;
+};
+
 CWinApp* AfxGetApp();
 CWinThread* AfxGetThread();
 LPCSTR AfxGetAppName();

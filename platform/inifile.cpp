@@ -1,6 +1,7 @@
 #include "platform/inifile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "platform/codepage.h"
 
 namespace ini {
 namespace {
@@ -67,15 +70,10 @@ Line LineAt(std::string_view text, size_t pos)
     return {pos, lfAt, lf ? lfAt + 1 : lfAt};
 }
 
-std::vector<Line> SplitLines(std::string_view text)
+// Where the first line starts: after a UTF-8 byte-order mark.
+size_t FirstLine(std::string_view text)
 {
-    std::vector<Line> lines;
-    size_t pos = text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
-    while (pos < text.size()) {
-        lines.push_back(LineAt(text, pos));
-        pos = lines.back().end;
-    }
-    return lines;
+    return text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
 }
 
 std::string_view Content(std::string_view text, const Line& line)
@@ -132,37 +130,58 @@ std::string_view Unquote(std::string_view value)
     return value;
 }
 
-// Where the section's lines are: the header's index and the index one past its
-// last line. nullopt when the file has no such section.
+// Where the section's lines are: its header, and the position where the
+// next section (or the text) begins. nullopt when the file has no such
+// section. Lines are read one after another, never all at once, so that a
+// large file costs no more than a pass over it.
 struct SectionSpan {
-    size_t header;
+    Line header;
     size_t end;
 };
 
-std::optional<SectionSpan> FindSection(std::string_view text, const std::vector<Line>& lines,
-                                       std::string_view section)
+std::optional<SectionSpan> FindSection(std::string_view text, std::string_view section)
 {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const auto name = SectionName(Content(text, lines[i]));
+    for (size_t pos = FirstLine(text); pos < text.size();) {
+        const Line line = LineAt(text, pos);
+        pos = line.end;
+        const auto name = SectionName(Content(text, line));
         if (!name || !SameName(*name, section))
             continue;
-        size_t end = i + 1;
-        while (end < lines.size() && !SectionName(Content(text, lines[end])))
-            ++end;
-        return SectionSpan{i, end};
+        size_t end = pos;
+        while (end < text.size()) {
+            const Line next = LineAt(text, end);
+            if (SectionName(Content(text, next)))
+                break;
+            end = next.end;
+        }
+        return SectionSpan{line, end};
     }
     return std::nullopt;
 }
 
-std::optional<KeyLine> FindKey(std::string_view text, const std::vector<Line>& lines, const SectionSpan& span,
-                               std::string_view key)
+std::optional<KeyLine> FindKey(std::string_view text, const SectionSpan& span, std::string_view key)
 {
-    for (size_t i = span.header + 1; i < span.end; ++i) {
-        const auto keyLine = ParseKeyLine(text, lines[i]);
+    for (size_t pos = span.header.end; pos < span.end;) {
+        const Line line = LineAt(text, pos);
+        pos = line.end;
+        const auto keyLine = ParseKeyLine(text, line);
         if (keyLine && SameName(keyLine->name, key))
             return keyLine;
     }
     return std::nullopt;
+}
+
+// The section's last line that is not blank (its header when all are).
+Line LastLineOf(std::string_view text, const SectionSpan& span)
+{
+    Line last = span.header;
+    for (size_t pos = span.header.end; pos < span.end;) {
+        const Line line = LineAt(text, pos);
+        pos = line.end;
+        if (!Trim(Content(text, line)).empty())
+            last = line;
+    }
+    return last;
 }
 
 // The line ending new lines get: the one of the line they follow, else the
@@ -171,7 +190,7 @@ std::string_view LineEnding(std::string_view text, const Line* after)
 {
     if (after && after->end > after->contentEnd)
         return text.substr(after->contentEnd, after->end - after->contentEnd);
-    const Line first = LineAt(text, 0);
+    const Line first = LineAt(text, FirstLine(text));
     if (first.end > first.contentEnd)
         return text.substr(first.contentEnd, first.end - first.contentEnd);
     return "\r\n";
@@ -187,78 +206,78 @@ std::string KeyText(std::string_view key, std::string_view value)
 
 // Inserts a line after the line `after`, which gets a terminator first when
 // it is the last line and has none.
-std::string InsertLine(std::string_view text, const Line& after, const std::string& line)
+void InsertLine(std::string& text, const Line& after, const std::string& line)
 {
-    const std::string_view eol = LineEnding(text, &after);
-    std::string result(text.substr(0, after.end));
+    const std::string eol(LineEnding(text, &after));
+    std::string inserted;
     if (after.end == after.contentEnd)
-        result += eol;
-    result += line;
-    result += eol;
-    result += text.substr(after.end);
-    return result;
+        inserted += eol;
+    inserted += line;
+    inserted += eol;
+    text.insert(after.end, inserted);
 }
 
-std::string AppendSection(std::string_view text, std::string_view section, std::string_view key,
-                          std::string_view value)
+void AppendSection(std::string& text, std::string_view section, std::string_view key, std::string_view value)
 {
-    const std::string_view eol = LineEnding(text, nullptr);
-    std::string result(text);
-    if (!result.empty() && result.back() != '\n' && result.back() != '\r')
-        result += eol;
-    result += '[';
-    result += section;
-    result += ']';
-    result += eol;
-    result += KeyText(key, value);
-    result += eol;
-    return result;
+    const std::string eol(LineEnding(text, nullptr));
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+        text += eol;
+    text += '[';
+    text += section;
+    text += ']';
+    text += eol;
+    text += KeyText(key, value);
+    text += eol;
 }
 
 }  // namespace
 
 std::optional<std::string> FindValue(std::string_view text, std::string_view section, std::string_view key)
 {
-    const std::vector<Line> lines = SplitLines(text);
-    const auto span = FindSection(text, lines, section);
+    const auto span = FindSection(text, section);
     if (!span)
         return std::nullopt;
-    const auto keyLine = FindKey(text, lines, *span, key);
+    const auto keyLine = FindKey(text, *span, key);
     if (!keyLine || !keyLine->hasEquals)
         return std::nullopt;  // a key without a value reads as no key
     return std::string(Unquote(text.substr(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin)));
 }
 
+bool SetValue(std::string& text, std::string_view section, std::string_view key, std::string_view value)
+{
+    const auto span = FindSection(text, section);
+    if (!span) {
+        AppendSection(text, section, key, value);
+        return true;
+    }
+    if (const auto keyLine = FindKey(text, *span, key)) {
+        const std::string_view stored =
+            std::string_view(text).substr(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin);
+        if (keyLine->hasEquals && Unquote(stored) == value)
+            return false;
+        std::string replacement(keyLine->hasEquals ? "" : "=");
+        replacement += value;
+        text.replace(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin, replacement);
+        return true;
+    }
+    InsertLine(text, LastLineOf(text, *span), KeyText(key, value));
+    return true;
+}
+
 std::optional<std::string> WithValue(std::string_view text, std::string_view section, std::string_view key,
                                      std::string_view value)
 {
-    const std::vector<Line> lines = SplitLines(text);
-    const auto span = FindSection(text, lines, section);
-    if (!span)
-        return AppendSection(text, section, key, value);
-
-    if (const auto keyLine = FindKey(text, lines, *span, key)) {
-        const std::string_view stored = text.substr(keyLine->valueBegin, keyLine->valueEnd - keyLine->valueBegin);
-        if (keyLine->hasEquals && Unquote(stored) == value)
-            return std::nullopt;
-        std::string result(text.substr(0, keyLine->valueBegin));
-        if (!keyLine->hasEquals)
-            result += '=';
-        result += value;
-        result += text.substr(keyLine->valueEnd);
-        return result;
-    }
-
-    size_t last = span->header;
-    for (size_t i = span->header + 1; i < span->end; ++i)
-        if (!Trim(Content(text, lines[i])).empty())
-            last = i;
-    return InsertLine(text, lines[last], KeyText(key, value));
+    std::string result(text);
+    if (!SetValue(result, section, key, value))
+        return std::nullopt;
+    return result;
 }
 
 std::string NewFileWith(std::string_view section, std::string_view key, std::string_view value)
 {
-    return AppendSection("", section, key, value);
+    std::string text;
+    AppendSection(text, section, key, value);
+    return text;
 }
 
 unsigned ParseInt(std::string_view value)
@@ -297,12 +316,27 @@ unsigned ParseInt(std::string_view value)
     return negative ? 0u - result : result;
 }
 
-std::optional<std::string> ReadFile(const std::string& path)
+namespace {
+
+constexpr std::string_view kUtf16LE = "\xFF\xFE";
+constexpr std::string_view kUtf16BE = "\xFE\xFF";
+
+}  // namespace
+
+std::optional<std::string> ReadBytes(const std::string& path)
 {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close(fd);
+        errno = EISDIR;
+        return std::nullopt;
+    }
     std::string content;
+    if (st.st_size > 0)
+        content.reserve(size_t(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -311,12 +345,43 @@ std::optional<std::string> ReadFile(const std::string& path)
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
+            const int error = errno;
             close(fd);
+            errno = error;
             return std::nullopt;
         }
     }
     close(fd);
     return content;
+}
+
+namespace {
+
+std::string Encode(std::string_view text, Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf16LE:
+        return std::string(kUtf16LE) + Utf8ToUtf16(text, false);
+    case Encoding::Utf16BE:
+        return std::string(kUtf16BE) + Utf8ToUtf16(text, true);
+    default:
+        return std::string(text);
+    }
+}
+
+}  // namespace
+
+std::optional<FileText> ReadFile(const std::string& path)
+{
+    auto bytes = ReadBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    const std::string_view view(*bytes);
+    if (view.substr(0, 2) == kUtf16LE)
+        return FileText{Utf16ToUtf8(view.substr(2), false), Encoding::Utf16LE};
+    if (view.substr(0, 2) == kUtf16BE)
+        return FileText{Utf16ToUtf8(view.substr(2), true), Encoding::Utf16BE};
+    return FileText{std::move(*bytes), Encoding::Bytes};
 }
 
 namespace {
@@ -330,7 +395,8 @@ std::string DirName(const std::string& path)
 }
 
 // The file a path finally names, following symbolic links (also dangling ones,
-// so that a link to a file not yet created makes that file).
+// so that a link to a file not yet created makes that file). Empty, with
+// errno ELOOP, for a loop of links.
 std::string FollowLinks(std::string path)
 {
     for (int hop = 0; hop < 40; ++hop) {
@@ -344,14 +410,19 @@ std::string FollowLinks(std::string path)
         const std::string link(target, size_t(n));
         path = link.front() == '/' ? link : DirName(path) + "/" + link;
     }
-    return path;
+    errno = ELOOP;
+    return {};
 }
 
 // Whether the process may change what is at the path. The permission bits
 // count even for a superuser: a file nobody may write stays as it is.
 bool Writable(const std::string& path, const struct stat& st)
 {
-    return (st.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
+    if ((st.st_mode & 0222) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    return access(path.c_str(), W_OK) == 0;
 }
 
 bool WriteAll(int fd, std::string_view content)
@@ -382,13 +453,50 @@ std::string TemporaryName(const std::string& target)
 bool CanReplace(const std::string& path)
 {
     const std::string target = FollowLinks(path);
+    if (target.empty())
+        return false;
     const std::string dir = DirName(target);
     struct stat st;
-    if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || !Writable(dir, st))
+    if (stat(dir.c_str(), &st) != 0)
         return false;
-    if (stat(target.c_str(), &st) != 0)
-        return errno == ENOENT;
-    return S_ISREG(st.st_mode) && Writable(target, st);
+    if (!S_ISDIR(st.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    if (!Writable(dir, st))
+        return false;
+    if (stat(target.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            return false;
+        errno = 0;
+        return true;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    return Writable(target, st);
+}
+
+FolderLock::FolderLock(const std::string& path)
+{
+    const std::string target = FollowLinks(path);
+    m_fd = open(DirName(target.empty() ? path : target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd < 0)
+        return;
+    while (flock(m_fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            close(m_fd);
+            m_fd = -1;
+            return;
+        }
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_fd >= 0)
+        close(m_fd);  // closing the folder releases the lock
 }
 
 bool MakeParentFolders(const std::string& path)
@@ -402,10 +510,12 @@ bool MakeParentFolders(const std::string& path)
     return mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view content)
+bool ReplaceFile(const std::string& path, std::string_view text, Encoding encoding)
 {
     if (!CanReplace(path))
         return false;
+    const std::string encoded = encoding == Encoding::Bytes ? std::string() : Encode(text, encoding);
+    const std::string_view content = encoding == Encoding::Bytes ? text : std::string_view(encoded);
     const std::string target = FollowLinks(path);
     const std::string dir = DirName(target);
     struct stat old;
@@ -415,19 +525,28 @@ bool ReplaceFile(const std::string& path, std::string_view content)
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    bool ok = WriteAll(fd, content);
-    if (ok && exists) {
-        ok = fchmod(fd, old.st_mode & 07777) == 0;
+    // The first step that fails says why in errno (a full disk: ENOSPC).
+    int error = 0;
+    auto step = [&error](bool done) {
+        if (!done && error == 0)
+            error = errno ? errno : EIO;
+    };
+    step(WriteAll(fd, content));
+    if (error == 0 && exists) {
+        step(fchmod(fd, old.st_mode & 07777) == 0);
         if (fchown(fd, old.st_uid, old.st_gid) != 0) {
             // Only a superuser may give the file back to its owner; the
             // content matters more than the ownership.
         }
     }
-    ok = ok && fsync(fd) == 0;
-    ok = (close(fd) == 0) && ok;
-    ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    if (error == 0)
+        step(fsync(fd) == 0);
+    step(close(fd) == 0);
+    if (error == 0)
+        step(rename(temporary.c_str(), target.c_str()) == 0);
+    if (error != 0) {
         unlink(temporary.c_str());
+        errno = error;
         return false;
     }
     // Make the rename itself durable.

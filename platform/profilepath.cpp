@@ -3,8 +3,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/inifile.h"
@@ -46,6 +50,32 @@ std::string ChooseProfilePath(std::string_view modulePath)
         return beside;
     const std::string config = ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return config.empty() ? beside : config;
+}
+
+std::string PrepareProfilePath(std::string_view modulePath, std::string* note)
+{
+    const std::string beside = ProfilePathBeside(modulePath);
+    if (ini::CanReplace(beside))
+        return beside;
+    const std::string why = std::strerror(errno ? errno : EACCES);
+    struct stat st;
+    const bool besideExists = stat(beside.c_str(), &st) == 0;
+    const std::string config = ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (config.empty()) {
+        if (note)
+            *note = beside + " cannot be written (" + why + ") and there is no home folder: settings are not saved";
+        return beside;
+    }
+    if (!besideExists)
+        return config;  // an install in a system folder: the per-user file, as always
+    if (stat(config.c_str(), &st) != 0 && errno == ENOENT) {
+        const auto bytes = ini::ReadBytes(beside);
+        if (bytes && ini::MakeParentFolders(config))
+            ini::ReplaceFile(config, *bytes);
+    }
+    if (note)
+        *note = beside + " cannot be written (" + why + "); the settings are kept in " + config;
+    return config;
 }
 
 std::string ModulePath()

@@ -21,5 +21,12 @@ std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConf
 // written or created there, otherwise the one in the configuration folder.
 std::string ChooseProfilePath(std::string_view modulePath);
 
+// The same file, made ready for use: when the file beside the executable is
+// there but cannot be written, the per-user file starts as a byte-for-byte
+// copy of it (unless it exists already), as Windows redirects a program's
+// writes under a protected folder; the file beside the executable is never
+// changed. *note then gets one line for the user.
+std::string PrepareProfilePath(std::string_view modulePath, std::string* note);
+
 // The running program's own executable, from /proc/self/exe.
 std::string ModulePath();

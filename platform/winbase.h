@@ -11,10 +11,23 @@ UINT GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, int nDefault, LPC
 DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault, LPSTR lpReturnedString,
                                DWORD nSize, LPCSTR lpFileName);
 
-// Sets the key, creating the section and the file as needed. Fails, changing
-// nothing, when the file cannot be written or a name or the value would break
-// the file's lines.
+// Sets the key, creating the section and the file as needed, under an
+// advisory lock of the file's folder, so that programs writing the same file
+// take turns and lose nothing. Fails, changing nothing, when the file cannot
+// be written (errno says why) or a name or the value would break the file's lines.
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName);
+
+// A profile batch: from AfxBeginProfileBatch to AfxEndProfileBatch the file is
+// read once, and the profile functions on it read and change that copy; the
+// end writes it back once, atomically, when anything changed, byte for byte
+// as the calls one by one would have. A batch for writing holds the folder's
+// lock from its beginning to its end, so its reads and its write are one step
+// for other programs. Batches nest; one file at a time. The beginning says
+// whether a batch began (it must then be ended), with errno non-zero when the
+// file is there but cannot be read; the end fails when the file cannot be
+// written, with errno saying why.
+BOOL AfxBeginProfileBatch(LPCSTR lpFileName, BOOL bForWriting);
+BOOL AfxEndProfileBatch();
 
 // (nNumber * nNumerator) / nDenominator, rounded half away from zero; -1 when
 // the denominator is 0 or the result does not fit.

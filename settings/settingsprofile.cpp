@@ -43,6 +43,9 @@ void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const CSettingDlg
 {
     using namespace profile;
     const std::string bars = FormatBars(settings);
+    // One read and one atomic write for the nine keys, under the folder's
+    // lock, so that two clocks closing together never mix their keys.
+    const CProfileBatch saveOnce(pApp, TRUE);
     pApp->WriteProfileInt(kSection, kWinTop, rcWindow.top);
     pApp->WriteProfileInt(kSection, kWinBottom, rcWindow.bottom);
     pApp->WriteProfileInt(kSection, kWinLeft, rcWindow.left);

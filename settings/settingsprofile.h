@@ -25,5 +25,6 @@ CRect LoadWindowRect(CWinApp* pApp);
 // settings; a missing key gives its default.
 void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings);
 
-// Writes the nine keys: the window rectangle, then the display settings.
+// Writes the nine keys: the window rectangle, then the display settings; the
+// file is read and written once for all nine.
 void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const CSettingDlg& settings);

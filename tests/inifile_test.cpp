@@ -291,4 +291,81 @@ TEST_F(IniFileTest, InterruptedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(EntryCount(m_dir.Path()), 1) << "a temporary file was left behind";
 }
 
+// Files saved as UTF-16 with a byte-order mark are read, and written back in
+// their own encoding; a UTF-8 byte-order mark stays.
+TEST_F(IniFileTest, EncodingsAreReadAndKept)
+{
+    const struct {
+        const char* name;
+        std::string before;  // as stored
+        std::string after;   // with K=2 and the new key N=貞 written
+    } rows[] = {
+        {"Utf16LE", "\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0" "1\0\r\0\n\0"s,
+         "\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0" "2\0\r\0\n\0N\0=\0\x9e\x8c\r\0\n\0"s},
+        {"Utf16BE", "\xFE\xFF\0[\0S\0]\0\n\0K\0=\0" "1\0\n"s,
+         "\xFE\xFF\0[\0S\0]\0\n\0K\0=\0" "2\0\n\0N\0=\x8c\x9e\0\n"s},
+        {"Utf8Bom", "\xEF\xBB\xBF[S]\nK=1\n", "\xEF\xBB\xBF[S]\nK=2\nN=貞\n"},
+    };
+    for (const auto& row : rows) {
+        WriteText(m_ini, row.before);
+        char value[16];
+        GetPrivateProfileStringA("S", "K", "", value, sizeof value, m_ini.c_str());
+        EXPECT_STREQ(value, "1") << row.name;
+        EXPECT_TRUE(WritePrivateProfileStringA("S", "K", "2", m_ini.c_str())) << row.name;
+        EXPECT_TRUE(WritePrivateProfileStringA("S", "N", "貞", m_ini.c_str())) << row.name;
+        EXPECT_EQ(ReadText(m_ini), row.after) << row.name;
+    }
+}
+
+// A batch reads once and writes once, with the bytes the calls one by one give.
+TEST_F(IniFileTest, BatchWritesWhatSeparateWritesWould)
+{
+    const std::string rows[] = {"", "[SETTING]\r\nBARS=YY\r\n", "; c\n[A]\nx=1\n[SETTING]\nWINTOP=3\n[B]\n",
+                                "[SETTING]\rWINTOP\rUPDATE=7\r", "\xFF\xFE[\0S\0]\0\n\0"s};
+    const char* keys[][2] = {{"WINTOP", "1"}, {"WINBOTTOM", "2"}, {"BARS", "YNY"}, {"UPDATE", "50"}, {"WINTOP", "4"}};
+    const std::string batched = m_dir.File("batched.ini");
+    for (const std::string& before : rows) {
+        WriteText(m_ini, before);
+        WriteText(batched, before);
+        for (const auto& key : keys)
+            WritePrivateProfileStringA("SETTING", key[0], key[1], m_ini.c_str());
+        ASSERT_TRUE(AfxBeginProfileBatch(batched.c_str(), TRUE));
+        for (const auto& key : keys)
+            EXPECT_TRUE(WritePrivateProfileStringA("SETTING", key[0], key[1], batched.c_str()));
+        char value[8];
+        GetPrivateProfileStringA("SETTING", "BARS", "", value, sizeof value, batched.c_str());
+        EXPECT_STREQ(value, "YNY");  // reads see the batch's writes
+        EXPECT_EQ(ReadText(batched), before);  // nothing written yet
+        EXPECT_TRUE(AfxEndProfileBatch());
+        EXPECT_EQ(ReadText(batched), ReadText(m_ini)) << before;
+    }
+}
+
+// A write while another program holds the folder's lock for its batch waits
+// for it, so neither loses its key.
+TEST_F(IniFileTest, WritesTakeTurnsUnderTheFolderLock)
+{
+    WriteText(m_ini, "[S]\n");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AfxBeginProfileBatch(m_ini.c_str(), TRUE);
+        WritePrivateProfileStringA("S", "Child", "1", m_ini.c_str());
+        [[maybe_unused]] const ssize_t n = write(ready[1], "x", 1);
+        usleep(300000);
+        _exit(AfxEndProfileBatch() ? 0 : 1);
+    }
+    char byte;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "Parent", "2", m_ini.c_str()));
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadText(m_ini), "[S]\nChild=1\nParent=2\n");
+    close(ready[0]);
+    close(ready[1]);
+}
+
 }  // namespace
