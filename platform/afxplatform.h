@@ -42,5 +42,6 @@ bool AfxPromptForFileName(std::string& path);
 // Writes a memory context's bitmap as a PNG file.
 bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path);
 
-// Writes the image of the icon resource with the given size as a PNG file.
+// Writes the icon resource at the given size as a PNG file: its image of that
+// size, or one scaled up pixel by pixel.
 bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path);

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
         return 2;
     }
-    for (int size : {16, 32}) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         const std::string path = std::string(argv[1]) + "/tarvik-" + std::to_string(size) + ".png";
         if (!AfxSaveIconAsPng(IDR_MAINFRAME, size, path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
