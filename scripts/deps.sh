@@ -36,3 +36,9 @@ build_release() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
     cmake --build build
 }
+
+# Configures and builds the unit tests with the sanitizers in build-asan/.
+build_sanitized() {
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_SANITIZE=ON
+    cmake --build build-asan --target tarvik_unit_tests
+}
