@@ -1,11 +1,11 @@
 # Package lists and the installer shared by run.sh and test.sh.
 # Sourced, not run: it defines ensure_packages.
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n qt6-wayland
                 fonts-ipafont-gothic fonts-ipafont-mincho)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev
-               xvfb xauth xdotool x11-utils faketime imagemagick openbox)
+               xvfb xauth xdotool x11-utils faketime imagemagick openbox weston)
 
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.

@@ -1,6 +1,7 @@
 // Process-wide set-up of the Qt backend: the application object, the display,
 // signals, the interface language, the message loop and icons.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QSocketNotifier>
 #include <QTranslator>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -24,6 +26,8 @@
 #include "platform/qt/modal.h"
 #include "platform/qt/overlay.h"
 #include "platform/qt/window.h"
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -79,21 +83,74 @@ void SpeakJapanese()
         QCoreApplication::installTranslator(&s_translator);
 }
 
+bool NoDisplay(const std::string& why)
+{
+    std::cerr << AfxGetAppName() << ": no display to show the clock on (" << why << "); "
+              << "tarvik --snapshot FILE.png draws the face into a file instead\n";
+    return false;
+}
+
+// Whether an X server answers at the display.
+bool XServerAnswers(const char* display)
+{
+    xcb_connection_t* connection = xcb_connect(display, nullptr);
+    const bool answers = connection && !xcb_connection_has_error(connection);
+    if (connection)
+        xcb_disconnect(connection);
+    return answers;
+}
+
+bool WaylandSocketExists(const std::string& name)
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string path = name.front() == '/' ? name : std::string(runtime ? runtime : "") + "/" + name;
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
 // Moving a window works on X11 but not under Wayland, so XWayland is used
-// whenever an X display is there.
+// whenever an X display is there. A display that does not answer gets the
+// same word as no display at all, never Qt's abort.
 bool ChooseDisplay()
 {
     if (std::getenv("QT_QPA_PLATFORM"))
         return true;
-    if (std::getenv("DISPLAY") && *std::getenv("DISPLAY")) {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (x11 && *x11) {
+        if (!XServerAnswers(x11))
+            return NoDisplay(std::string("nothing answers at DISPLAY=") + x11);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         return true;
     }
-    if (std::getenv("WAYLAND_DISPLAY"))
+    if (wayland && *wayland) {
+        if (!WaylandSocketExists(wayland))
+            return NoDisplay(std::string("nothing answers at WAYLAND_DISPLAY=") + wayland);
+        setenv("QT_QPA_PLATFORM", "wayland", 1);
         return true;
-    std::cerr << AfxGetAppName() << ": no display to show the clock on (DISPLAY is not set); "
-              << "tarvik --snapshot FILE.png draws the face into a file instead\n";
-    return false;
+    }
+    return NoDisplay("DISPLAY is not set");
+}
+
+bool s_ended = false;  // the program ended the ordinary way
+
+// Qt ends the program with exit(1), from inside the message loop, when its
+// connection to the display breaks (a logout where the server goes first, a
+// crash of the server). The main window then closes without a word to the
+// display, so that the view saves the settings and the window's last known
+// rectangle as at any close; and the program ends at once, with one line,
+// before the static objects go, whose end would crash with no display.
+void EndWithoutTheDisplay()
+{
+    if (s_ended)
+        return;
+    SetDisplayGone();
+    CWinThread* thread = AfxGetThread();
+    if (thread && thread->m_pMainWnd)
+        thread->m_pMainWnd->DestroyWindow();
+    std::cerr << AfxGetAppName() << ": the display went away; the settings are saved\n";
+    std::fflush(nullptr);
+    _exit(1);
 }
 
 QImage IconImage(const AFX_ICON_IMAGE& image)
@@ -131,11 +188,13 @@ bool AfxPlatformInit(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     SpeakJapanese();
     CloseOnSignals();
+    std::atexit(EndWithoutTheDisplay);
     return true;
 }
 
 void AfxPlatformTerm()
 {
+    s_ended = true;
     for (HWND hWnd : std::vector<HWND>(AllWindows()))
         DestroyWindow(hWnd);
     DestroyScreenDrawing();

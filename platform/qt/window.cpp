@@ -18,6 +18,7 @@ namespace {
 
 std::vector<HWND> s_windows;
 int s_dispatchDepth = 0;  // messages being handled, nested
+bool s_displayGone = false;
 
 void PaintInvalidChildren()
 {
@@ -32,6 +33,15 @@ void SendSizeWhileHidden(HWND hWnd, QSize before)
 {
     if (!hWnd->widget->isVisible() && hWnd->widget->size() != before)
         SendSize(hWnd);
+}
+
+// Under Wayland a program can neither place its windows nor learn where they
+// are: a top-level window is then where the program last put it, and a move
+// fails, so that what the program stores stays what it read.
+bool CanPlaceWindows()
+{
+    static const bool s_can = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return s_can;
 }
 
 void SendDestroy(HWND hWnd)
@@ -54,8 +64,10 @@ void ReleaseWindow(HWND hWnd)
     if (hWnd->wnd)
         hWnd->wnd->Detach();
     delete hWnd->glue;
-    hWnd->widget->hide();
-    hWnd->widget->deleteLater();
+    if (!s_displayGone) {
+        hWnd->widget->hide();
+        hWnd->widget->deleteLater();
+    }
     DeleteObject(hWnd->region);
     delete hWnd;
 }
@@ -67,6 +79,16 @@ void SendSize(HWND hWnd)
     RECT client;
     GetClientRect(hWnd, &client);
     hWnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+}
+
+void SetDisplayGone()
+{
+    s_displayGone = true;
+}
+
+bool DisplayGone()
+{
+    return s_displayGone;
 }
 
 int ExchangeDispatchDepth(int depth)
@@ -208,7 +230,9 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     const QWidget* w = hWnd->widget;
     // The window rectangle is the outer one, with the window manager's frame
     // where the window has one.
-    const QRect outer = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    QRect outer = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    if (w->isWindow() && !CanPlaceWindows())
+        outer.moveTopLeft(hWnd->placed);
     *lpRect = {outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
     return TRUE;
 }
@@ -220,6 +244,8 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint)
     // Positions of child windows are relative to the parent's client area.
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
     const QSize before = hWnd->widget->size();
+    if (!hWnd->parent)
+        hWnd->placed = QPoint(x, y);
     hWnd->widget->setGeometry(x + offset, y + offset, std::max(cx, 1), std::max(cy, 1));
     SendSizeWhileHidden(hWnd, before);
     if (bRepaint)
@@ -233,8 +259,13 @@ BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT uFlags)
         return FALSE;
     QWidget* w = hWnd->widget;
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
-    if (!(uFlags & SWP_NOMOVE))
+    if (!(uFlags & SWP_NOMOVE)) {
+        if (!hWnd->parent && !CanPlaceWindows())
+            return FALSE;
+        if (!hWnd->parent)
+            hWnd->placed = QPoint(x, y);
         w->move(x + offset, y + offset);
+    }
     if (!(uFlags & SWP_NOSIZE)) {
         const QSize before = w->size();
         w->resize(std::max(cx, 1), std::max(cy, 1));
@@ -262,6 +293,8 @@ HWND GetDesktopWindow()
 
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
 {
+    if (s_displayGone)
+        return FALSE;
     if (!hWnd) {
         for (HWND each : s_windows)
             InvalidateRect(each, nullptr, FALSE);
@@ -295,6 +328,8 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
 
 BOOL UpdateWindow(HWND hWnd)
 {
+    if (s_displayGone)
+        return FALSE;
     if (!hWnd) {
         for (HWND each : std::vector<HWND>(s_windows))
             UpdateWindow(each);

@@ -34,6 +34,7 @@ struct HWND__ {
     QImage shown;                    // what the screen shows of the window
     bool destroying = false;
     int baseUnitX = 0, baseUnitY = 0;  // a dialog's base units, from its font
+    QPoint placed;                     // where the program put a top-level window
 
     // A top-level window with a caption gets the window manager's frame;
     // without one the window draws its own frame, a sizing border when it
@@ -99,6 +100,11 @@ HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userDa
 // Makes the top-level window stay above its owner, as the window manager's
 // transient for it.
 void ApplyOwner(HWND hWnd);
+
+// Once the display is gone, windows change nothing on it any more: no paint,
+// no hiding, no drawing on the screen.
+void SetDisplayGone();
+bool DisplayGone();
 
 // Sets how deep in message handlers the program is (0: none), returning the
 // depth it was; windows whose paint is due are painted when it returns to 0.

@@ -153,5 +153,61 @@ test_options() {
     [ ! -e "$work/tarvik.ini" ] || fail "a failed start wrote $(cat "$work/tarvik.ini")"
 }
 
+# The display server going away (a logout where it goes first, a crash)
+# leaves the settings and the last known rectangle saved, and a clear word.
+test_display_goes_away() {
+    start_xvfb
+    start_clock '[SETTING]\r\nBARS=YYYYYYY\r\n'
+    xdotool windowmove "$window" 33 44
+    sleep 0.3
+    kill "$xvfb_pid"
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=
+    expect_eq "$status" 1 "exit status without the display"
+    grep -q '^tarvik: the display went away; the settings are saved$' "$work/app.log" ||
+        fail "no word: $(cat "$work/app.log")"
+    for key in WINLEFT=33 WINTOP=44 WINRIGHT=433 BARS=YYYYYYY; do
+        grep -q "^$key"$'\r$' "$work/tarvik.ini" || fail "no $key in $(cat -A "$work/tarvik.ini")"
+    done
+}
+
+# A display that does not answer gets the same word and status as none.
+test_dead_display() {
+    cp "$binary" "$work/tarvik"
+    local status=0
+    env DISPLAY=:97 "$work/tarvik" >"$work/out" 2>&1 || status=$?
+    expect_eq "$status" 1 "exit status for a dead X display"
+    grep -q '^tarvik: no display to show the clock on (nothing answers at DISPLAY=:97)' "$work/out" ||
+        fail "the word for a dead X display: $(cat "$work/out")"
+    status=0
+    env -u DISPLAY WAYLAND_DISPLAY=wayland-nobody XDG_RUNTIME_DIR="$work" "$work/tarvik" >"$work/out" 2>&1 || status=$?
+    expect_eq "$status" 1 "exit status for a dead Wayland display"
+    grep -q 'nothing answers at WAYLAND_DISPLAY=wayland-nobody' "$work/out" || fail "the word: $(cat "$work/out")"
+}
+
+# Under Wayland alone, where a program cannot place its window, the clock
+# runs and closing keeps the place the file gave.
+test_wayland_keeps_the_stored_place() {
+    export XDG_RUNTIME_DIR="$work/run"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=headless-backend.so --socket=wayland-tarvik --idle-time=0 >"$work/weston.log" 2>&1 &
+    xvfb_pid=$!  # stopped by the cleanup, as Xvfb is
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/wayland-tarvik" ] && break
+        sleep 0.05
+    done
+    cp "$binary" "$work/tarvik"
+    printf '[SETTING]\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n' >"$work/tarvik.ini"
+    env -u DISPLAY WAYLAND_DISPLAY=wayland-tarvik "$work/tarvik" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    sleep 1.5
+    kill -0 "$app_pid" 2>/dev/null || fail "the clock did not run under Wayland: $(cat "$work/app.log")"
+    stop_clock
+    for key in WINLEFT=100 WINTOP=50 WINRIGHT=500 WINBOTTOM=150; do
+        grep -q "^$key"$'\r$' "$work/tarvik.ini" || fail "no $key in $(cat -A "$work/tarvik.ini")"
+    done
+}
+
 "test_$test_name"
 echo "PASS: $test_name"
