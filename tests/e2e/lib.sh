@@ -88,7 +88,7 @@ start_wm() {
 
 # Waits until a shown window has exactly this name; its id goes to $found.
 wait_window() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)
         [ -n "$found" ] && return 0
         sleep 0.05
@@ -101,7 +101,7 @@ windows_named() {
 }
 
 wait_windows_named() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [ "$(windows_named "$1")" -eq "$2" ] && return 0
         sleep 0.05
     done
@@ -110,6 +110,15 @@ wait_windows_named() {
 
 window_geometry() {
     xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '
+}
+
+# Waits until the window stands at x, y.
+wait_position() {
+    for _ in $(seq 200); do
+        [ "$(window_geometry "$1" | cut -d' ' -f1-2)" = "X=$2 Y=$3" ] && return 0
+        sleep 0.05
+    done
+    fail "the window did not get to $2,$3: $(window_geometry "$1")"
 }
 
 # The shown popup menu of the program (xdotool's search by name misses

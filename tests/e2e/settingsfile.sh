@@ -24,7 +24,9 @@ test_two_clocks_closing_together() {
         wait_windows_named vostrel 2
         ids=($(xdotool search --onlyvisible --name '^vostrel$'))
         xdotool windowmove "${ids[0]}" 100 100 windowmove "${ids[1]}" 500 400
-        sleep 0.3
+        wait_position "${ids[0]}" 100 100
+        wait_position "${ids[1]}" 500 400
+        sleep 0.3  # the clocks hear of their new places
         kill -TERM $pids
         for pid in $pids; do wait "$pid" || fail "a clock ended with status $?"; done
         for key in WINTOP WINBOTTOM WINLEFT WINRIGHT BARS UPDATE FGCOLOR BGCOLOR USESYSCOLOR; do
