@@ -5,8 +5,7 @@
 
 namespace {
 
-// Bars and marks leave 10 pixels free at the left and right of the area.
-constexpr int kMargin = 10;
+constexpr int kMargin = CBarGauge::kBarLeft;
 // Marks are 1 pixel wide and stand in the 2 rows just above the bar.
 constexpr int kMarkHeight = 2;
 // Space below a bar, before the next one.
@@ -23,7 +22,7 @@ CalendarFields LocalFields(const CTime& time)
 
 CBarGauge::CBarGauge(int nKind) : m_nKind(nKind), m_crColor(RGB(128, 80, 128)) {}
 
-int CBarGauge::Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample)
+CBarGauge::Layout CBarGauge::Measure(int nWidth, const _timeb* pSample)
 {
     CalendarFields fields{};
     if (m_nKind != BAR_MILLISECOND) {
@@ -32,10 +31,16 @@ int CBarGauge::Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSam
     }
     const GaugeScale scale = ComputeGaugeScale(m_nKind, fields, pSample->millitm);
     const int span = nWidth - 2 * kMargin;
+    return {scale.e, scale.d, static_cast<int>(span * scale.x)};
+}
 
-    for (int k = 0; k < scale.e; k += scale.d)
-        pDC->FillSolidRect(kMargin + (span * k) / scale.e, y - kMarkHeight, 1, kMarkHeight, m_crColor);
-    pDC->FillSolidRect(kMargin, y, static_cast<int>(span * scale.x), nHeight, m_crColor);
+int CBarGauge::Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample)
+{
+    const Layout layout = Measure(nWidth, pSample);
+    const int span = nWidth - 2 * kMargin;
+    for (int k = 0; k < layout.e; k += layout.d)
+        pDC->FillSolidRect(kMargin + (span * k) / layout.e, y - kMarkHeight, 1, kMarkHeight, m_crColor);
+    pDC->FillSolidRect(kMargin, y, layout.length, nHeight, m_crColor);
     pDC->FillSolidRect(nWidth - kMargin, y - kMarkHeight, 1, kMarkHeight, m_crColor);
     return y + nHeight + kGap;
 }

@@ -14,6 +14,8 @@ constexpr int kBarSpacing = 10;
 int BarHeight(int clientBottom, int nShown);
 
 // Fills the client rectangle with the background colour, then draws each shown
-// bar from the year down, all at the instant of the one sample.
+// bar from the year down, all at the instant of the one sample. Into the same
+// buffer as the last time, with only the bars' lengths changed since, it
+// draws just the pixels that change: the picture is the same.
 void ComposeClockFace(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings,
                       CBarGauge* const (&gauges)[BAR_KIND_COUNT], const _timeb& sample);

@@ -120,6 +120,11 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR
 
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 
+// A number of the bitmap selected into the memory context that no other
+// bitmap of the run ever has (0 for the context's initial one-pixel bitmap):
+// what a program drew into a context is still there when this is unchanged.
+unsigned long long AfxGetBitmapSerial(HDC hdc);
+
 // The colour of one pixel of a memory context's bitmap; CLR_INVALID outside it.
 COLORREF GetPixel(HDC hdc, int x, int y);
 

@@ -71,4 +71,64 @@ INSTANTIATE_TEST_SUITE_P(
                       FaceRow{"NoBarShown", "NNNNNNN", 60, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A face drawn into the buffer that holds the face of an earlier moment is
+// the same picture as one drawn anew, whatever changed in between.
+struct ChangeRow {
+    const char* name;
+    _timeb before, after;
+    const char* barsAfter;
+    COLORREF barAfter;
+    int heightAfter = 100;
+};
+void PrintTo(const ChangeRow& r, std::ostream* os) { *os << r.name; }
+
+class FaceChange : public ::testing::TestWithParam<ChangeRow> {
+protected:
+    ScopedTimeZone m_utc{"UTC"};
+};
+
+TEST_P(FaceChange, IsTheSameAsAWholeNewFace)
+{
+    const ChangeRow& r = GetParam();
+    CBarGauge* gauges[BAR_KIND_COUNT];
+    std::vector<std::unique_ptr<CBarGauge>> owned;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
+        owned.push_back(std::make_unique<CBarGauge>(kind));
+        gauges[kind] = owned.back().get();
+    }
+    auto settingsWith = [](const char* bars, COLORREF bar) {
+        auto settings = std::make_unique<CSettingDlg>();
+        const auto show = ParseBars(bars);
+        settings->SetDisplaySettings(show.data(), 50, 0, bar, kBack);
+        return settings;
+    };
+    Canvas kept(420, 100, RGB(255, 255, 255));
+    ComposeClockFace(kept.DC(), CRect(0, 0, 420, 100), *settingsWith("YYYYYYY", kBar), gauges, r.before);
+    const auto after = settingsWith(r.barsAfter, r.barAfter);
+    ComposeClockFace(kept.DC(), CRect(0, 0, 420, r.heightAfter), *after, gauges, r.after);
+    Canvas fresh(420, 100, RGB(255, 255, 255));
+    ComposeClockFace(fresh.DC(), CRect(0, 0, 420, r.heightAfter), *after, gauges, r.after);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 420; ++x)
+            ASSERT_EQ(kept.At(x, y), fresh.At(x, y)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FaceChange,
+    ::testing::Values(
+        ChangeRow{"Milliseconds", LocalSample(2024, 5, 17, 12, 30, 30, 100), LocalSample(2024, 5, 17, 12, 30, 30, 850),
+                  "YYYYYYY", kBar, 100},
+        ChangeRow{"MillisecondsWrapAround", LocalSample(2024, 5, 17, 12, 30, 30, 950),
+                  LocalSample(2024, 5, 17, 12, 30, 31, 20), "YYYYYYY", kBar, 100},
+        ChangeRow{"NewYear", LocalSample(2024, 12, 31, 23, 59, 59, 990), LocalSample(2025, 1, 1, 0, 0, 0, 10),
+                  "YYYYYYY", kBar, 100},
+        // February has fewer days: the day bar's marks move.
+        ChangeRow{"NewMonth", LocalSample(2025, 1, 31, 23, 59, 59, 990), LocalSample(2025, 2, 1, 0, 0, 0, 10),
+                  "YYYYYYY", kBar, 100},
+        ChangeRow{"OtherBars", LocalSample(2024, 5, 17, 12, 30, 30, 100), LocalSample(2024, 5, 17, 12, 30, 30, 200),
+                  "NNNYNNY", kBar, 100},
+        ChangeRow{"OtherColour", LocalSample(2024, 5, 17, 12, 30, 30, 100), LocalSample(2024, 5, 17, 12, 30, 30, 200),
+                  "YYYYYYY", RGB(255, 0, 0), 100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

@@ -93,8 +93,57 @@ void CopyImageRect(QImage& dst, int x, int y, int cx, int cy, const QImage& src,
 
 }  // namespace
 
+void GdiBitmap::Written(const QRect& rect)
+{
+    constexpr size_t kMostTracked = 16;
+    if (lastCopy.all)
+        return;
+    if (lastCopy.written.size() >= kMostTracked) {
+        lastCopy.all = true;
+        lastCopy.written.clear();
+        return;
+    }
+    lastCopy.written.push_back(rect);
+}
+
+unsigned long long NewPictureVersion()
+{
+    static unsigned long long s_version = 0;
+    return ++s_version;
+}
+
+void NoteWrite(HDC hdc, const QRect& rect)
+{
+    if (hdc->bitmap && !hdc->bitmap->stock)
+        hdc->bitmap->Written(rect);
+    if (hdc->targetVersion)
+        *hdc->targetVersion = NewPictureVersion();
+}
+
+// A bitmap copied to a window's picture: where the picture still holds what
+// the last copy of the same area put there, only what was written into the
+// bitmap since is compared and copied.
+void CopyToPicture(HDC hdc, const QRect& area, GdiBitmap& bitmap, const QPoint& offset)
+{
+    GdiBitmap::LastCopy& last = bitmap.lastCopy;
+    if (last.picture == *hdc->targetVersion && last.area == area && last.offset == offset && !last.all) {
+        for (const QRect& written : last.written) {
+            const QRect rect = written.translated(offset).intersected(area);
+            if (!rect.isEmpty())
+                CopyImageRect(*hdc->target, rect.x(), rect.y(), rect.width(), rect.height(), bitmap.image,
+                              rect.x() - offset.x(), rect.y() - offset.y(), hdc->damage);
+        }
+    } else {
+        CopyImageRect(*hdc->target, area.x(), area.y(), area.width(), area.height(), bitmap.image,
+                      area.x() - offset.x(), area.y() - offset.y(), hdc->damage);
+    }
+    last = {*hdc->targetVersion, area, offset, {}, false};
+}
+
 GdiBitmap::GdiBitmap(int cx, int cy) : image(cx, cy, QImage::Format_RGB32)
 {
+    static unsigned long long s_serial = 0;
+    serial = ++s_serial;
     image.fill(Qt::black);
 }
 
@@ -228,8 +277,10 @@ BOOL ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UI
         return TRUE;
     if (hdc->Image()) {
         FillImageRect(*hdc->Image(), *lprect, hdc->bkColor);
+        const QRect rect(lprect->left, lprect->top, lprect->right - lprect->left, lprect->bottom - lprect->top);
         if (hdc->damage)
-            *hdc->damage += QRect(lprect->left, lprect->top, lprect->right - lprect->left, lprect->bottom - lprect->top);
+            *hdc->damage += rect;
+        NoteWrite(hdc, rect);
     } else if (hdc->painter) {
         const RECT& rc = *lprect;
         if (rc.right > rc.left && rc.bottom > rc.top)
@@ -243,8 +294,13 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
 {
     if (!hdc || !hdcSrc || rop != SRCCOPY || !hdcSrc->Image())
         return FALSE;
+    if (hdc->targetVersion && hdcSrc->bitmap && !hdcSrc->bitmap->stock) {
+        CopyToPicture(hdc, QRect(x, y, cx, cy), *hdcSrc->bitmap, QPoint(x - x1, y - y1));
+        return TRUE;
+    }
     if (hdc->Image()) {
         CopyImageRect(*hdc->Image(), x, y, cx, cy, *hdcSrc->Image(), x1, y1, hdc->damage);
+        NoteWrite(hdc, QRect(x, y, cx, cy));
         return TRUE;
     }
     if (!hdc->painter || cx <= 0 || cy <= 0)
@@ -254,6 +310,11 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     hdc->painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     hdc->painter->drawImage(QRect(x, y, cx, cy), *hdcSrc->Image(), QRect(x1, y1, cx, cy));
     return TRUE;
+}
+
+unsigned long long AfxGetBitmapSerial(HDC hdc)
+{
+    return hdc && hdc->bitmap && !hdc->bitmap->stock ? hdc->bitmap->serial : 0;
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y)

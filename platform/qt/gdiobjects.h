@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <optional>
+#include <vector>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -20,10 +21,31 @@ struct GdiCounted {
 struct GdiBitmap : HBITMAP__, GdiCounted {
     explicit GdiBitmap(int cx, int cy);
 
+    // Notes a write into the image, for the next copy to a window's picture.
+    void Written(const QRect& rect);
+
     QImage image;       // Format_RGB32: 0xffRRGGBB per pixel
     HDC selectedInto = nullptr;
     bool stock = false;
+    unsigned long long serial;  // never the same for two bitmaps
+
+    // The last copy of the image to a window's picture, and what has been
+    // written into the image since: the next copy of the same area to the
+    // same, untouched picture needs to look at nothing else. Many writes
+    // count as all of the image.
+    struct LastCopy {
+        unsigned long long picture = 0;  // the picture's version then
+        QRect area;                      // where it went in the picture
+        QPoint offset;                   // picture position minus image position
+        std::vector<QRect> written;      // in the image, since
+        bool all = true;
+    } lastCopy;
 };
+
+// A version number for a window's picture that no picture had before: a
+// picture gets a new one whenever something else than a copy from a bitmap
+// changes it.
+unsigned long long NewPictureVersion();
 
 // Fonts, brushes and pens count how many contexts hold them selected; stock
 // ones are made once and never deleted.
@@ -74,6 +96,7 @@ struct HDC__ : GdiCounted {
     QPainter* painter = nullptr;  // a window context's paint in progress, or
     QImage* target = nullptr;     // the image a child window paints into
     QRegion* damage = nullptr;    // collects the pixels of target that changed
+    unsigned long long* targetVersion = nullptr;  // the target picture's version
     COLORREF bkColor = 0xFFFFFF;
     COLORREF textColor = 0x000000;
     int bkMode = OPAQUE;
@@ -81,6 +104,12 @@ struct HDC__ : GdiCounted {
     GdiBrush* brush;
     GdiPen* pen;
 };
+
+// Notes that something else than a copy from a bitmap wrote into the
+// rectangle of what the context draws on.
+void NoteWrite(HDC hdc, const QRect& rect);
+// Copies a bitmap into the window picture the context paints into.
+void CopyToPicture(HDC hdc, const QRect& area, GdiBitmap& bitmap, const QPoint& offset);
 
 // The stock objects every context starts with.
 GdiFont* StockSystemFont();

@@ -51,6 +51,7 @@ void PaintOn(HDC hdc, const QRect& area, const std::function<void(QPainter&)>& p
         paint(painter);
         if (hdc->damage)
             *hdc->damage += area;
+        NoteWrite(hdc, area);
     } else if (hdc->painter) {
         hdc->painter->save();
         paint(*hdc->painter);

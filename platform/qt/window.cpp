@@ -1,5 +1,5 @@
-// Windows as Qt widgets: creation and destruction, geometry, painting, timers
-// and messages.
+// Windows as Qt widgets: creation and destruction, geometry, painting and
+// messages.
 #include "platform/qt/window.h"
 
 #include <QCoreApplication>
@@ -56,8 +56,7 @@ void ReleaseWindow(HWND hWnd)
     for (HWND child : std::vector<HWND>(hWnd->children))
         ReleaseWindow(child);
     hWnd->Send(WM_NCDESTROY);
-    for (const auto& [id, qtId] : hWnd->timers)
-        hWnd->widget->killTimer(qtId);
+    StopTimers(hWnd);
     std::erase(s_windows, hWnd);
     if (hWnd->parent)
         std::erase(hWnd->parent->children, hWnd);
@@ -279,8 +278,10 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow)
     if (!IsLive(hWnd))
         return FALSE;
     const BOOL wasVisible = hWnd->widget->isVisible();
-    if (nCmdShow != SW_HIDE)
+    if (nCmdShow != SW_HIDE) {
         ApplyOwner(hWnd);
+        WatchExposure(hWnd);
+    }
     hWnd->widget->setVisible(nCmdShow != SW_HIDE);
     return wasVisible;
 }
@@ -348,31 +349,6 @@ BOOL UpdateWindow(HWND hWnd)
         hWnd->wnd->UpdateChangedPixels();
     else
         hWnd->widget->repaint();
-    return TRUE;
-}
-
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, void*)
-{
-    if (!IsLive(hWnd))
-        return 0;
-    KillTimer(hWnd, nIDEvent);
-    const UINT period = std::clamp(uElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-    const int qtId = hWnd->widget->startTimer(std::chrono::milliseconds(period), Qt::PreciseTimer);
-    if (qtId == 0)
-        return 0;
-    hWnd->timers[nIDEvent] = qtId;
-    return nIDEvent;
-}
-
-BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent)
-{
-    if (!IsLive(hWnd))
-        return FALSE;
-    const auto it = hWnd->timers.find(uIDEvent);
-    if (it == hWnd->timers.end())
-        return FALSE;
-    hWnd->widget->killTimer(it->second);
-    hWnd->timers.erase(it);
     return TRUE;
 }
 

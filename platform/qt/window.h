@@ -25,13 +25,19 @@ struct HWND__ {
     HWND parent = nullptr;      // the parent of a child window
     HWND owner = nullptr;       // the owner of a top-level window
     std::vector<HWND> children;
-    std::map<UINT_PTR, int> timers;  // timer id -> Qt timer id
+    struct Timer {
+        UINT period;  // milliseconds
+        int qtId;     // 0 while held
+    };
+    std::map<UINT_PTR, Timer> timers;  // by timer id
+    bool timersHeld = false;           // the display shows the window nowhere
     HRGN region = nullptr;           // owned once given with SetWindowRgn
     HDC paintDC = nullptr;           // the paint in progress
     bool invalid = false;            // a repaint is due
     // Child windows paint into an image of their own; only the pixels that
     // changed since the last paint then travel to the display server.
     QImage shown;                    // what the screen shows of the window
+    unsigned long long shownVersion = 0;  // see NewPictureVersion
     bool destroying = false;
     int baseUnitX = 0, baseUnitY = 0;  // a dialog's base units, from its font
     QPoint placed;                     // where the program put a top-level window
@@ -71,8 +77,8 @@ private:
     void PaintChild(const QRegion& region);
 
 public:
-    // Runs the window's WM_PAINT into an image of its size, collecting the
-    // pixels that changed when a damage region is given.
+    // Runs the window's WM_PAINT into its picture (the image of its size),
+    // collecting the pixels that changed when a damage region is given.
     void RenderInto(QImage& image, QRegion* damage);
     // Repaints on screen only what differs from the last paint.
     void UpdateChangedPixels();
@@ -100,6 +106,15 @@ HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userDa
 // Makes the top-level window stay above its owner, as the window manager's
 // transient for it.
 void ApplyOwner(HWND hWnd);
+
+// Window timers (timers.cpp). Once a top-level window has been shown, its
+// timers and those of the windows in it are held while the display shows
+// it nowhere (unmapped, minimised): no wake-up at all. When it shows again,
+// each held timer fires at once and then at its period.
+void WatchExposure(HWND hWnd);
+void StopTimers(HWND hWnd);
+// The id of the window's timer that Qt knows by qtId, or 0.
+UINT_PTR TimerIdOf(HWND hWnd, int qtId);
 
 // Once the display is gone, windows change nothing on it any more: no paint,
 // no hiding, no drawing on the screen.

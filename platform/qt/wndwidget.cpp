@@ -12,6 +12,7 @@
 #include "platform/afxmsg.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
+#include "platform/qt/showpixels.h"
 #include "platform/qt/window.h"
 
 namespace {
@@ -114,6 +115,7 @@ void WndWidget::RenderInto(QImage& image, QRegion* damage)
 {
     if (image.size() != size()) {
         image = QImage(size(), QImage::Format_RGB32);
+        m_hwnd->shownVersion = NewPictureVersion();
         if (damage)
             *damage = QRegion(image.rect());
     }
@@ -121,6 +123,7 @@ void WndWidget::RenderInto(QImage& image, QRegion* damage)
     dc.memory = false;
     dc.target = &image;
     dc.damage = damage;
+    dc.targetVersion = &m_hwnd->shownVersion;
     m_hwnd->paintDC = &dc;
     m_hwnd->invalid = false;
     m_hwnd->Send(WM_PAINT);
@@ -143,7 +146,7 @@ void WndWidget::UpdateChangedPixels()
 {
     QRegion changed;
     RenderInto(m_hwnd->shown, &changed);
-    if (changed.isEmpty())
+    if (changed.isEmpty() || ShowPixels(this, m_hwnd->shown, changed))
         return;
     m_flushOnly = true;
     repaint(changed);
@@ -187,12 +190,8 @@ void WndWidget::timerEvent(QTimerEvent* e)
 {
     if (!m_hwnd)
         return;
-    for (const auto& [id, qtId] : m_hwnd->timers) {
-        if (qtId == e->timerId()) {
-            m_hwnd->Send(WM_TIMER, id, 0);
-            return;
-        }
-    }
+    if (const UINT_PTR id = TimerIdOf(m_hwnd, e->timerId()))
+        m_hwnd->Send(WM_TIMER, id, 0);
 }
 
 void WndWidget::closeEvent(QCloseEvent* e)

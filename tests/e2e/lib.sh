@@ -27,7 +27,7 @@ start_xvfb() {
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [ -s "$work/display" ] && break
         sleep 0.05
     done
@@ -44,7 +44,7 @@ start_clock() {
     app_pid=$!
     xdotool search --sync --onlyvisible --name '^vostrel$' >/dev/null &
     local search=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         kill -0 $search 2>/dev/null || break
         sleep 0.05
     done
@@ -55,7 +55,7 @@ start_clock() {
 
 stop_clock() {
     kill "-${1:-TERM}" "$app_pid"
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.05
     done
@@ -79,7 +79,7 @@ columns_of() {
 # Starts openbox, for the tests that meet a real window manager.
 start_wm() {
     openbox >"$work/wm.log" 2>&1 &
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.05
     done
@@ -135,7 +135,7 @@ menu_window() {
 # window goes to $found.
 open_menu() {
     xdotool mousemove "$1" "$2" click 3
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         found=$(menu_window)
         [ -n "$found" ] && return 0
         sleep 0.05

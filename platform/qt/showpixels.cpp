@@ -1,0 +1,158 @@
+#include "platform/qt/showpixels.h"
+
+#include <QBackingStore>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
+#include <vector>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+// What pixels are put with: the X window of a top-level widget, a graphics
+// context for it, and the largest request the server takes. Made once per
+// window, for the last window shown this way (the clock has one).
+struct XTarget {
+    QPointer<QWidget> top;
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t window = 0;
+    xcb_gcontext_t gc = 0;
+    uint8_t depth = 0;
+    size_t maxRequestBytes = 0;
+};
+XTarget s_target;
+
+// Whether the server stores a pixel of the window's depth as a Format_RGB32
+// pixel is laid out in memory: 32 bits, least significant byte first,
+// 0x00RRGGBB. Xvfb and ordinary 24-bit displays do.
+bool SameLayoutAsRgb32(xcb_connection_t* connection, uint8_t depth)
+{
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || (depth != 24 && depth != 32))
+        return false;
+    for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem; xcb_format_next(&formats))
+        if (formats.data->depth == depth)
+            return formats.data->bits_per_pixel == 32;
+    return false;
+}
+
+// Repaints the window from its own picture when the display shows it again:
+// what was put straight onto the X window is not in Qt's backing store.
+class RepaintOnExpose : public QObject {
+public:
+    explicit RepaintOnExpose(QWidget* widget) : QObject(widget), m_widget(widget) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Expose && m_widget)
+            m_widget->update();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_widget;
+};
+
+const XTarget* TargetFor(QWidget* widget, QWidget* top)
+{
+    if (s_target.top == top && s_target.connection)
+        return &s_target;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    QWindow* handle = top->windowHandle();
+    if (!x11 || !x11->connection() || !handle)
+        return nullptr;
+    xcb_connection_t* connection = x11->connection();
+    const auto window = xcb_window_t(top->winId());
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (!geometry)
+        return nullptr;
+    const uint8_t depth = geometry->depth;
+    std::free(geometry);
+    if (!SameLayoutAsRgb32(connection, depth))
+        return nullptr;
+
+    if (s_target.connection && s_target.gc)
+        xcb_free_gc(s_target.connection, s_target.gc);
+    s_target.top = top;
+    s_target.connection = connection;
+    s_target.window = window;
+    s_target.depth = depth;
+    s_target.gc = xcb_generate_id(connection);
+    xcb_create_gc(connection, s_target.gc, window, 0, nullptr);
+    s_target.maxRequestBytes = size_t(xcb_get_maximum_request_length(connection)) * 4;
+    handle->installEventFilter(new RepaintOnExpose(widget));
+    return &s_target;
+}
+
+bool PutOnX(QWidget* widget, const QImage& image, const QRegion& region)
+{
+    QWidget* top = widget->window();
+    if (image.format() != QImage::Format_RGB32 || !top->windowHandle() || !top->windowHandle()->isExposed() ||
+        top->devicePixelRatioF() != 1.0)
+        return false;
+    const XTarget* target = TargetFor(widget, top);
+    if (!target)
+        return false;
+    const QPoint offset = widget->mapTo(top, QPoint(0, 0));
+    std::vector<uchar> rows;
+    for (const QRect& dirty : region) {
+        const QRect rect = dirty.intersected(image.rect());
+        if (rect.isEmpty())
+            continue;
+        const size_t rowBytes = size_t(rect.width()) * 4;
+        const int rowsPerRequest = int(std::max<size_t>(1, (target->maxRequestBytes - 64) / rowBytes));
+        for (int y = rect.top(); y <= rect.bottom(); y += rowsPerRequest) {
+            const int height = std::min(rowsPerRequest, rect.bottom() + 1 - y);
+            rows.resize(rowBytes * size_t(height));
+            for (int row = 0; row < height; ++row)
+                std::copy_n(image.constScanLine(y + row) + rect.left() * 4, rowBytes, rows.data() + rowBytes * row);
+            xcb_put_image(target->connection, XCB_IMAGE_FORMAT_Z_PIXMAP, target->window, target->gc,
+                          uint16_t(rect.width()), uint16_t(height), int16_t(offset.x() + rect.left()),
+                          int16_t(offset.y() + y), 0, target->depth, uint32_t(rows.size()), rows.data());
+        }
+    }
+    xcb_flush(target->connection);
+    return true;
+}
+
+bool PaintIntoBackingStore(QWidget* widget, const QImage& image, const QRegion& region)
+{
+    // Until Qt has painted the window once, its backing store has no pixels
+    // to paint into.
+    QWidget* top = widget->window();
+    QBackingStore* store = top->backingStore();
+    if (!store || !top->windowHandle() || !top->windowHandle()->isExposed() || store->size().isEmpty() ||
+        !store->paintDevice())
+        return false;
+    const QPoint offset = widget->mapTo(top, QPoint(0, 0));
+    const QRegion area = region.translated(offset);
+    store->beginPaint(area);
+    {
+        QPainter painter(store->paintDevice());
+        // Whole device pixels on a scaled screen: one-pixel marks stay sharp.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        for (const QRect& rect : region)
+            painter.drawImage(rect.translated(offset), image, rect);
+    }
+    store->endPaint();
+    store->flush(area, top->windowHandle());
+    return true;
+}
+
+}  // namespace
+
+bool ShowPixels(QWidget* widget, const QImage& image, const QRegion& region)
+{
+    if (region.isEmpty())
+        return true;
+    if (!widget->isVisible())
+        return false;
+    return PutOnX(widget, image, region) || PaintIntoBackingStore(widget, image, region);
+}

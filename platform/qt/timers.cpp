@@ -1,0 +1,118 @@
+// Window timers: Qt timers on the window's widget, each WM_TIMER with its id;
+// held while the display shows the window nowhere.
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+
+#include "platform/afxmsg.h"
+#include "platform/qt/window.h"
+
+namespace {
+
+void StartQtTimer(HWND hWnd, HWND__::Timer& timer)
+{
+    timer.qtId = hWnd->widget->startTimer(std::chrono::milliseconds(timer.period), Qt::PreciseTimer);
+}
+
+void HoldTimers(HWND hWnd, bool hold)
+{
+    if (hWnd->timersHeld != hold) {
+        hWnd->timersHeld = hold;
+        for (auto& [id, timer] : hWnd->timers) {
+            if (hold) {
+                hWnd->widget->killTimer(timer.qtId);
+                timer.qtId = 0;
+            } else {
+                StartQtTimer(hWnd, timer);
+                // The time went on meanwhile: the window hears of it at once.
+                QCoreApplication::postEvent(hWnd->widget, new MessageEvent(WM_TIMER, id, 0));
+            }
+        }
+    }
+    for (HWND child : hWnd->children)
+        HoldTimers(child, hold);
+}
+
+// Follows whether the display shows a top-level window. Until it has shown
+// it once, nothing is held: a window that is never shown keeps its timers,
+// as on Windows.
+class ExposureWatch : public QObject {
+public:
+    ExposureWatch(HWND hwnd, QWindow* window) : QObject(window), m_hwnd(hwnd), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::Expose || !IsLive(m_hwnd) || !m_window)
+            return false;
+        const bool exposed = m_window->isExposed();
+        m_shown = m_shown || exposed;
+        if (m_shown)
+            HoldTimers(m_hwnd, !exposed);
+        return false;
+    }
+
+private:
+    HWND m_hwnd;
+    QPointer<QWindow> m_window;
+    bool m_shown = false;
+};
+
+}  // namespace
+
+void WatchExposure(HWND hWnd)
+{
+    if (hWnd->parent || hWnd->widget->property("tarvikExposureWatch").toBool())
+        return;
+    hWnd->widget->winId();
+    if (QWindow* window = hWnd->widget->windowHandle()) {
+        window->installEventFilter(new ExposureWatch(hWnd, window));
+        hWnd->widget->setProperty("tarvikExposureWatch", true);
+    }
+}
+
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, void*)
+{
+    if (!IsLive(hWnd))
+        return 0;
+    KillTimer(hWnd, nIDEvent);
+    HWND__::Timer timer{std::clamp(uElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM), 0};
+    if (!hWnd->timersHeld) {
+        StartQtTimer(hWnd, timer);
+        if (timer.qtId == 0)
+            return 0;
+    }
+    hWnd->timers[nIDEvent] = timer;
+    return nIDEvent;
+}
+
+BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent)
+{
+    if (!IsLive(hWnd))
+        return FALSE;
+    const auto it = hWnd->timers.find(uIDEvent);
+    if (it == hWnd->timers.end())
+        return FALSE;
+    if (it->second.qtId)
+        hWnd->widget->killTimer(it->second.qtId);
+    hWnd->timers.erase(it);
+    return TRUE;
+}
+
+void StopTimers(HWND hWnd)
+{
+    for (const auto& [id, timer] : hWnd->timers)
+        if (timer.qtId)
+            hWnd->widget->killTimer(timer.qtId);
+    hWnd->timers.clear();
+}
+
+UINT_PTR TimerIdOf(HWND hWnd, int qtId)
+{
+    for (const auto& [id, timer] : hWnd->timers)
+        if (timer.qtId == qtId)
+            return id;
+    return 0;
+}
