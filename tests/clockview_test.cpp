@@ -72,6 +72,26 @@ INSTANTIATE_TEST_SUITE_P(Rows, ClockInterval,
                                            IntervalRow{"MinusOne", "-1", 0, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// While the display shows the window nowhere its timers rest (no wake-up at
+// all); shown again, the clock ticks at once and then at its interval.
+TEST(ClockView, TimersRestWhileTheWindowIsNotShown)
+{
+    ClockHarness clock("[SETTING]\r\nUPDATE=20\r\n");
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    auto& ticks = clock.View()->m_timerMessages[IDT_CLOCK];
+    clock.Frame()->ShowWindow(SW_HIDE);
+    PumpEvents(50);
+    const int hidden = ticks;
+    PumpEvents(300);
+    EXPECT_EQ(ticks, hidden);
+    clock.Frame()->ShowWindow(SW_SHOW);
+    PumpEvents(10);
+    EXPECT_GE(ticks, hidden + 1);  // at once, not a whole interval later
+    PumpEvents(300);
+    EXPECT_GE(ticks, hidden + 8);
+}
+
 TEST(ClockView, ResizeShowsWhiteUntilTheNextTick)
 {
     ClockHarness clock(kSlowClock);
