@@ -17,6 +17,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/afxplatform.h"
 #include "platform/afxres.h"
@@ -90,14 +91,26 @@ bool NoDisplay(const std::string& why)
     return false;
 }
 
-// Whether an X server answers at the display.
+// The connection that found the X server answering, held until Qt has its
+// own: an X server resets itself when its last client leaves, and drops the
+// connections that arrive meanwhile, so closing the probe at once could leave
+// Qt connecting to a server in the middle of a reset.
+xcb_connection_t* s_probe = nullptr;
+
+// Whether an X server answers at the display. A server that is resetting
+// (its last client just left) refuses for a moment, and is asked again for
+// up to two seconds.
 bool XServerAnswers(const char* display)
 {
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool answers = connection && !xcb_connection_has_error(connection);
-    if (connection)
-        xcb_disconnect(connection);
-    return answers;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        s_probe = xcb_connect(display, nullptr);
+        if (!xcb_connection_has_error(s_probe))
+            return true;
+        xcb_disconnect(s_probe);
+        s_probe = nullptr;
+        usleep(50 * 1000);
+    }
+    return false;
 }
 
 bool WaylandSocketExists(const std::string& name)
@@ -183,6 +196,8 @@ bool AfxPlatformInit(int argc, char** argv)
         return false;
     s_argc = argc;
     s_app = std::make_unique<QApplication>(s_argc, argv);
+    if (s_probe)
+        xcb_disconnect(std::exchange(s_probe, nullptr));
     // Windows end only when the program destroys them, and the program ends
     // only on PostQuitMessage.
     QApplication::setQuitOnLastWindowClosed(false);
