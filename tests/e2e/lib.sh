@@ -20,7 +20,16 @@ frozen_at() {
     frozen=(env "LD_PRELOAD=$lib" "FAKETIME=$1" FAKETIME_DONT_FAKE_MONOTONIC=1)
 }
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A failure shows what the clocks said too, which is where a crash or a
+# refused display shows up.
+fail() {
+    echo "FAIL: $*" >&2
+    local log
+    for log in "$work"/app*.log; do
+        [ -s "$log" ] && sed "s|^|${log##*/}: |" "$log" >&2
+    done
+    exit 1
+}
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
 
 start_xvfb() {
