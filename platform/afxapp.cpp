@@ -1,11 +1,10 @@
 // The application, its documents and document templates, the command line
 // and the framework's entry point.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <utility>
 
@@ -35,11 +34,14 @@ BOOL CDocument::OnNewDocument()
 BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 {
     // The file must open; what is in it is the document's Serialize to read.
-    const int fd = open(lpszPathName, O_RDONLY | O_CLOEXEC);
-    struct stat st;
-    const int error = fd < 0 ? errno : fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-    if (fd >= 0)
-        close(fd);
+    std::error_code isDirectory;
+    int error = std::filesystem::is_directory(lpszPathName, isDirectory) ? EISDIR : 0;
+    if (!error) {
+        if (std::FILE* file = std::fopen(lpszPathName, "rb"))
+            std::fclose(file);
+        else
+            error = errno;
+    }
     if (error) {
         std::cerr << AfxGetAppName() << ": cannot open " << lpszPathName << ": " << std::strerror(error) << "\n";
         return FALSE;

@@ -7,6 +7,8 @@
 
 #include "platform/afxwin.h"
 
+#ifndef _WIN32
+
 // Menu item flags.
 constexpr UINT MF_BYCOMMAND = 0x0000;
 constexpr UINT MF_STRING = 0x0000;
@@ -40,6 +42,11 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 // posted to the window as WM_COMMAND, or returned with TPM_RETURNCMD; 0 when
 // nothing was chosen.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
+
+#endif  // !_WIN32
+
+// The menu resource built as a menu the caller destroys; null when there is none.
+HMENU AfxLoadMenu(UINT nIDResource);
 
 // Owns a menu it loaded and destroys it when it goes.
 class CMenu : public CObject {

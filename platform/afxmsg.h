@@ -10,6 +10,8 @@
 
 class CCmdTarget;
 
+#ifndef _WIN32
+
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_SIZE = 0x0005;
@@ -34,6 +36,8 @@ constexpr UINT MK_RBUTTON = 0x0002;
 
 // WM_SIZE types.
 constexpr UINT SIZE_RESTORED = 0;
+
+#endif  // !_WIN32
 
 // Pointer coordinates are signed 16-bit values.
 constexpr int GET_X_LPARAM(LPARAM l) { return short(LOWORD(std::uintptr_t(l))); }

@@ -22,6 +22,8 @@ struct AFX_ICON_IMAGE {
     const char* const* rows;
 };
 
+#ifndef _WIN32
+
 // Accelerator flags and virtual keys as the accelerator table uses them.
 constexpr BYTE FVIRTKEY = 0x01;
 constexpr BYTE FSHIFT = 0x04;
@@ -37,6 +39,8 @@ struct ACCEL {
     WORD key;
     WORD cmd;
 };
+
+#endif  // !_WIN32
 
 struct AFX_ACCEL_TABLE {
     UINT nID;

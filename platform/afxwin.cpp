@@ -50,7 +50,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
 
 // --- windows ---------------------------------------------------------------
 
-const CWnd CWnd::wndTop;
+const CWnd CWnd::wndTop{};
 
 CWnd::~CWnd()
 {

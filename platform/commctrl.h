@@ -3,6 +3,8 @@
 
 #include "platform/winuser.h"
 
+#ifndef _WIN32
+
 constexpr const char* UPDOWN_CLASS = "msctls_updown32";
 
 // Up-down styles.
@@ -22,3 +24,5 @@ constexpr UINT UDM_GETRANGE = 0x0466;
 constexpr UINT UDM_SETPOS = 0x0467;
 constexpr UINT UDM_GETPOS = 0x0468;
 constexpr UINT UDM_GETBUDDY = 0x046A;
+
+#endif  // !_WIN32

@@ -3,6 +3,8 @@
 
 #include "platform/winuser.h"
 
+#ifndef _WIN32
+
 constexpr DWORD CC_RGBINIT = 0x00000001;  // preselect rgbResult
 constexpr DWORD CC_FULLOPEN = 0x00000002;
 
@@ -21,3 +23,5 @@ struct CHOOSECOLORA {
 // Runs the colour chooser modally over its owner. TRUE with the chosen colour
 // in rgbResult when the user confirms; FALSE, changing nothing, otherwise.
 BOOL ChooseColorA(CHOOSECOLORA* lpcc);
+
+#endif  // !_WIN32

@@ -7,6 +7,8 @@
 
 #include "platform/winuser.h"
 
+#ifndef _WIN32
+
 using MCIERROR = DWORD;
 
 // The MCI error codes the commands here return.
@@ -28,6 +30,8 @@ MCIERROR mciSendStringA(LPCSTR lpstrCommand, LPSTR lpstrReturnString, UINT uRetu
 
 // The text of an MCI result, cut to the buffer; FALSE for a code it does not know.
 BOOL mciGetErrorStringA(MCIERROR mcierr, LPSTR pszText, UINT cchText);
+
+#endif  // !_WIN32
 
 // The tray commands the parser recognises.
 enum class MciCommand { Unrecognised, OpenDoor, CloseDoor };

@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+#ifdef _WIN32
+#include <sys/timeb.h>
+#else
+
 // Seconds are kept in 64 bits: a 32-bit count would wrap in January 2038 and
 // turn the clock back to 1901.
 using __time64_t = std::int64_t;
@@ -16,3 +20,5 @@ struct _timeb {
 
 // Fills the sample from the system's wall clock.
 void _ftime(_timeb* timeptr);
+
+#endif  // _WIN32

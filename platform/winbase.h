@@ -3,6 +3,8 @@
 
 #include "platform/windef.h"
 
+#ifndef _WIN32
+
 // The integer value of the key, or nDefault when the key is missing or empty.
 UINT GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, int nDefault, LPCSTR lpFileName);
 
@@ -17,6 +19,12 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
 // be written (errno says why) or a name or the value would break the file's lines.
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName);
 
+// (nNumber * nNumerator) / nDenominator, rounded half away from zero; -1 when
+// the denominator is 0 or the result does not fit.
+int MulDiv(int nNumber, int nNumerator, int nDenominator);
+
+#endif  // !_WIN32
+
 // A profile batch: from AfxBeginProfileBatch to AfxEndProfileBatch the file is
 // read once, and the profile functions on it read and change that copy; the
 // end writes it back once, atomically, when anything changed, byte for byte
@@ -28,7 +36,3 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
 // written, with errno saying why.
 BOOL AfxBeginProfileBatch(LPCSTR lpFileName, BOOL bForWriting);
 BOOL AfxEndProfileBatch();
-
-// (nNumber * nNumerator) / nDenominator, rounded half away from zero; -1 when
-// the denominator is 0 or the result does not fit.
-int MulDiv(int nNumber, int nNumerator, int nDenominator);

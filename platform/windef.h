@@ -1,7 +1,12 @@
-// Basic Windows types, with the sizes and values the program relies on.
+// Basic Windows types, with the sizes and values the program relies on;
+// where the system is Windows, its own headers give them.
 #pragma once
 
 #include <cstdint>
+
+#ifdef _WIN32
+#include "platform/winsdk.h"
+#else
 
 using BOOL = int;
 using BYTE = std::uint8_t;
@@ -55,3 +60,5 @@ constexpr BYTE GetBValue(COLORREF rgb) { return BYTE(rgb >> 16); }
 
 // Raster operation of BitBlt: copy the source as it is.
 constexpr DWORD SRCCOPY = 0x00CC0020;
+
+#endif  // _WIN32

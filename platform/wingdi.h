@@ -6,6 +6,8 @@
 
 #include "platform/windef.h"
 
+#ifndef _WIN32
+
 struct HGDIOBJ__ {
     virtual ~HGDIOBJ__() = default;
 
@@ -120,11 +122,6 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCSTR
 
 BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 
-// A number of the bitmap selected into the memory context that no other
-// bitmap of the run ever has (0 for the context's initial one-pixel bitmap):
-// what a program drew into a context is still there when this is unchanged.
-unsigned long long AfxGetBitmapSerial(HDC hdc);
-
 // The colour of one pixel of a memory context's bitmap; CLR_INVALID outside it.
 COLORREF GetPixel(HDC hdc, int x, int y);
 
@@ -134,3 +131,10 @@ COLORREF GetPixel(HDC hdc, int x, int y);
 constexpr DWORD GR_GDIOBJECTS = 0;
 constexpr DWORD GR_USEROBJECTS = 1;
 DWORD GetGuiResources(void* hProcess, DWORD uiFlags);
+
+#endif  // !_WIN32
+
+// A number of the bitmap selected into the memory context that no other
+// bitmap of the run ever has (0 for the context's initial one-pixel bitmap):
+// what a program drew into a context is still there when this is unchanged.
+unsigned long long AfxGetBitmapSerial(HDC hdc);

@@ -4,6 +4,8 @@
 
 #include "platform/wingdi.h"
 
+#ifndef _WIN32
+
 struct HWND__;
 struct HMENU__;
 struct HICON__;
@@ -27,8 +29,6 @@ constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
 constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
 constexpr DWORD WS_OVERLAPPEDWINDOW =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-// The framework's frame style bit that adds the document's name to the title.
-constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
 
 // Dialog and control styles share the low 16 bits; WS_GROUP and WS_TABSTOP
 // share theirs with the minimise and maximise boxes of top-level windows.
@@ -49,8 +49,6 @@ constexpr DWORD SS_ICON = 0x00000003;
 constexpr DWORD SS_TYPEMASK = 0x0000001F;
 constexpr DWORD SS_NOPREFIX = 0x00000080;
 
-// Width of the sizing border a WS_THICKFRAME window draws around its client area.
-constexpr int kSizingBorder = 4;
 
 // System metrics: the smallest a window with a sizing border can be made,
 // and the size of the desktop over every screen (0 with no display).
@@ -150,19 +148,10 @@ struct CREATESTRUCT {
     DWORD dwExStyle;
 };
 
-// Creates a window from the structure: a child of hwndParent when the style
-// has WS_CHILD, otherwise a top-level window that hwndParent (if any) owns.
-// Every message for it goes to the procedure, with userData reachable through
-// GetWindowUserData from the first message (WM_CREATE) on.
-HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON hIcon);
-void* GetWindowUserData(HWND hWnd);
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
-DWORD GetWindowStyle(HWND hWnd);
+// CallWindowProcA calls a procedure AfxSubclassWindow replaced.
 
-// Replaces the window's procedure and the data it reaches, returning the
-// procedure it had; CallWindowProcA calls that one with a message.
-WNDPROC AfxSubclassWindow(HWND hWnd, WNDPROC proc, void* userData);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 HWND GetParent(HWND hWnd);
@@ -211,7 +200,8 @@ HWND GetDesktopWindow();
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 BOOL UpdateWindow(HWND hWnd);
 
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, void* lpTimerFunc);
+using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 
 BOOL PostMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -248,3 +238,23 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 // program's own, until a click on it or a repaint of every window.
 HDC GetDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
+
+#endif  // !_WIN32
+
+// The framework's frame style bit that adds the document's name to the title.
+constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
+
+// Width of the sizing border a WS_THICKFRAME window draws around its client area.
+constexpr int kSizingBorder = 4;
+
+// Creates a window from the structure: a child of hwndParent when the style
+// has WS_CHILD, otherwise a top-level window that hwndParent (if any) owns.
+// Every message for it goes to the procedure, with userData reachable through
+// GetWindowUserData from the first message (WM_CREATE) on.
+HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON hIcon);
+void* GetWindowUserData(HWND hWnd);
+DWORD GetWindowStyle(HWND hWnd);
+
+// Replaces the window's procedure and the data it reaches, returning the
+// procedure it had, which CallWindowProcA calls with a message.
+WNDPROC AfxSubclassWindow(HWND hWnd, WNDPROC proc, void* userData);

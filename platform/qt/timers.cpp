@@ -73,7 +73,7 @@ void WatchExposure(HWND hWnd)
     }
 }
 
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, void*)
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC)
 {
     if (!IsLive(hWnd))
         return 0;

@@ -1,0 +1,16 @@
+// The system's own Windows headers, as the Windows build of the framework
+// takes them: without min and max macros, and with the ANSI ("A") names,
+// whose text is UTF-8 there since the executable's manifest asks for the
+// UTF-8 code page.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <mmsystem.h>
