@@ -24,8 +24,6 @@ constexpr UINT TPM_LEFTALIGN = 0x0000;
 constexpr UINT TPM_RIGHTBUTTON = 0x0002;  // items can be chosen with either button
 constexpr UINT TPM_RETURNCMD = 0x0100;    // return the chosen id instead of posting WM_COMMAND
 
-// The menu resource, a new menu the caller destroys; null when there is none.
-HMENU LoadMenuA(void* hInstance, UINT nIDResource);
 // Destroys the menu and the popups in it.
 BOOL DestroyMenu(HMENU hMenu);
 HMENU GetSubMenu(HMENU hMenu, int nPos);

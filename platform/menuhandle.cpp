@@ -61,11 +61,6 @@ HMENU AfxLoadMenu(UINT nIDResource)
     return nullptr;
 }
 
-HMENU LoadMenuA(void*, UINT nIDResource)
-{
-    return AfxLoadMenu(nIDResource);
-}
-
 BOOL DestroyMenu(HMENU hMenu)
 {
     if (!IsMenu(hMenu))
