@@ -225,9 +225,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_pfnSuper)
         return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    if (message == WM_CLOSE)
-        DestroyWindow();
-    return 0;
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -177,6 +177,9 @@ int GetWindowTextLengthA(HWND hWnd);
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 
+// The default processing of a window's messages: WM_CLOSE destroys it.
+LRESULT DefWindowProcA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The dialog manager's default processing: WM_CLOSE cancels (WM_COMMAND
 // IDCANCEL), DM_GETDEFID names the BS_DEFPUSHBUTTON control.
 LRESULT DefDlgProcA(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,7 @@
 // focus and activation, window text and dialog items.
 #include <QApplication>
 
+#include "platform/afxmsg.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/window.h"
 
@@ -23,6 +24,13 @@ WNDPROC AfxSubclassWindow(HWND hWnd, WNDPROC proc, void* userData)
         return nullptr;
     hWnd->userData = userData;
     return std::exchange(hWnd->proc, proc);
+}
+
+LRESULT DefWindowProcA(HWND hWnd, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_CLOSE)
+        DestroyWindow(hWnd);
+    return 0;
 }
 
 LRESULT CallWindowProcA(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
