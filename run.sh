@@ -2,9 +2,24 @@
 # Installs what the build needs, builds tarvik in build/ and starts the clock
 # with the given arguments. Without a display and without arguments it draws
 # the face into build/tarvik.png instead.
+#
+# ./run.sh --windows [ARGS] does the same for the Windows build: tarvik.exe,
+# built in build-win/ with MinGW-w64 and run with Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
+
+if [ "${1:-}" = --windows ]; then
+    shift
+    ensure_packages "${WINDOWS_PACKAGES[@]}"
+    build_windows
+    if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ]; then
+        "$wine" build-win/tarvik.exe --snapshot build-win/tarvik.png
+        echo "tarvik: no display here; drew the face into build-win/tarvik.png instead"
+        exit 0
+    fi
+    exec "$wine" build-win/tarvik.exe "$@"
+fi
 
 ensure_packages "${BUILD_PACKAGES[@]}"
 build_release

@@ -3,9 +3,21 @@
 # test; then builds the unit tests again with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-asan/ and runs them there too. Extra
 # arguments go to both ctest runs.
+#
+# ./test.sh --windows [ARGS] builds tarvik.exe and its tests in build-win/
+# and runs them under Wine: the unit tests that need no Qt, and tarvik.exe
+# itself under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
+
+if [ "${1:-}" = --windows ]; then
+    shift
+    ensure_packages "${WINDOWS_PACKAGES[@]}" "${WINDOWS_TEST_PACKAGES[@]}"
+    build_windows
+    (cd build-win && ctest --output-on-failure -j2 "$@")
+    exit
+fi
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 build_release

@@ -20,10 +20,13 @@ bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
     const CRect client(0, 0, std::max(1, window.Width() - 2 * kSizingBorder),
                        std::max(1, window.Height() - 2 * kSizingBorder));
 
+    // The bitmap takes the screen's colours: one made for a fresh memory
+    // context would have that context's single colour plane.
+    CClientDC screen(nullptr);
     CDC dc;
-    dc.CreateCompatibleDC(nullptr);
+    dc.CreateCompatibleDC(&screen);
     CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+    bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
     dc.SelectObject(&bitmap);
 
     std::unique_ptr<CBarGauge> owned[BAR_KIND_COUNT];

@@ -14,3 +14,9 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <mmsystem.h>
+
+// A LOGFONTA's face name is text of the font's own character set, as a
+// Japanese font's is Shift-JIS: the fonts the program makes are looked up by
+// that name even where the system's code page is UTF-8.
+HFONT AfxCreateFontIndirectA(const LOGFONTA* lplf);
+#define CreateFontIndirectA AfxCreateFontIndirectA

@@ -7,6 +7,13 @@ TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev
                xvfb xauth xdotool x11-utils faketime imagemagick openbox weston)
 
+# The Windows build: MinGW-w64 (the POSIX thread model), GoogleTest's sources
+# to build for it, and Wine with Japanese fonts to run it; its tests drive it
+# under Xvfb like the Linux build's.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+                  wine64 googletest fonts-ipafont-gothic fonts-ipafont-mincho)
+WINDOWS_TEST_PACKAGES=(xvfb xauth xdotool x11-utils faketime imagemagick openbox)
+
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.
 ensure_packages() {
@@ -41,4 +48,26 @@ build_release() {
 build_sanitized() {
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_SANITIZE=ON
     cmake --build build-asan --target tarvik_unit_tests
+}
+
+# The Wine prefix of build-win/ (unless WINEPREFIX names another), made once
+# with the Japanese fonts registered; $wine is Wine's 64-bit loader.
+prepare_wine() {
+    export WINEPREFIX=${WINEPREFIX:-$PWD/build-win/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+    [ -f "$WINEPREFIX/.tarvik-fonts" ] && return 0
+    echo "tarvik: preparing the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$wine" wineboot --init >/dev/null 2>&1 || true
+    { printf '\xff\xfe'; sed 's/$/\r/' scripts/wine-fonts.reg | iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/tarvik-fonts.reg"
+    "$wine" regedit /S "$WINEPREFIX/tarvik-fonts.reg" >/dev/null 2>&1
+    "$(dirname "$wine")/wineserver" -w
+    touch "$WINEPREFIX/.tarvik-fonts"
+}
+
+# Configures and builds tarvik.exe and its tests in build-win/.
+build_windows() {
+    prepare_wine
+    cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+    cmake --build build-win
 }

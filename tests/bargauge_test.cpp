@@ -192,10 +192,13 @@ TEST_F(BarGaugeTest, NarrowAreasPassTheirOffsetsUnclamped)
     ExpectOnlyMarksAndBar(d, 6);
 
     // nWidth 16: the marks step left from column 10 down to the end mark at 6,
-    // and the bar's negative width fills nothing.
+    // and the bar's width of -2 goes to the fill unchanged: what the fill makes
+    // of it is the platform's (nothing here, the two columns left of 10 on Windows).
     d = DrawGauge(BAR_HOUR, LocalSample(2024, 4, 15, 12, 0, 0), 10, 16, 6, 40);
     EXPECT_EQ(d.marks, (std::vector<int>{6, 7, 8, 9, 10}));
-    EXPECT_EQ(d.barWidth, 0);
+    Canvas direct(40, 40, kBack);
+    direct.DC()->FillSolidRect(10, 10, -2, 6, kInk);
+    EXPECT_EQ(d.barWidth, int(direct.ColumnsOf(10, kInk).size()));
     ExpectOnlyMarksAndBar(d, 6);
 }
 
@@ -228,6 +231,9 @@ TEST(BarGaugeColour, ConstructorColourUntilSet)
 
 TEST(BarGaugeLocalTime, FollowsDaylightSavingTime)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes the dates of summer time from the system's zone, not from TZ";
+#endif
     // Central European time; 01:30 UTC on 31 March 2024 is 03:30 summer time,
     // while the milliseconds pass through with no conversion.
     ScopedTimeZone cet("CET-1CEST,M3.5.0,M10.5.0/3");

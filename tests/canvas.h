@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/afxgdi.h"
+#include "platform/winuser.h"
 
 inline void PrintTo(const CRect& rc, std::ostream* os)
 {
@@ -15,8 +16,15 @@ class Canvas {
 public:
     Canvas(int width, int height, COLORREF background) : m_width(width), m_height(height)
     {
-        m_dc.CreateCompatibleDC(nullptr);
-        m_bitmap.CreateCompatibleBitmap(&m_dc, width, height);
+        // A bitmap with the screen's colours, as a window's back buffer has;
+        // one made for a fresh memory context would have a single plane.
+        const HDC hScreen = ::GetDC(nullptr);
+        CDC screen;
+        screen.Attach(hScreen);
+        m_dc.CreateCompatibleDC(&screen);
+        m_bitmap.CreateCompatibleBitmap(&screen, width, height);
+        screen.Detach();
+        ::ReleaseDC(nullptr, hScreen);
         m_dc.SelectObject(&m_bitmap);
         m_dc.FillSolidRect(0, 0, width, height, background);
     }

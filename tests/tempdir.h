@@ -1,11 +1,11 @@
-// A fresh folder under /tmp, removed with its content when the test ends.
+// A fresh folder in the temporary folder, removed with its content when the
+// test ends.
 #pragma once
-
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -13,8 +13,11 @@ class TempDir {
 public:
     TempDir()
     {
-        char name[] = "/tmp/tarvik-test-XXXXXX";
-        m_path = mkdtemp(name);
+        std::random_device random;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        do
+            m_path = (base / ("tarvik-test-" + std::to_string(random()))).string();
+        while (!std::filesystem::create_directory(m_path));
     }
     ~TempDir()
     {
@@ -45,10 +48,11 @@ inline std::string ReadText(const std::string& path)
     return out.str();
 }
 
+// A symbolic link counts, wherever it points.
 inline bool Exists(const std::string& path)
 {
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0;
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
 // Number of entries in a folder: a write must leave no temporary file behind.

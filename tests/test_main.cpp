@@ -1,4 +1,5 @@
-// The unit tests run headless: Qt's offscreen platform stands in for a display.
+// The unit tests run headless: on Linux, Qt's offscreen platform stands in for
+// a display.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +8,9 @@
 
 int main(int argc, char** argv)
 {
+#ifndef _WIN32
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     if (!AfxPlatformInit(argc, argv))
         return 1;

@@ -16,16 +16,23 @@ public:
             m_hadOld = true;
             m_old = old;
         }
-        setenv("TZ", tz, 1);
-        tzset();
+        Set(tz);
     }
-    ~ScopedTimeZone()
+    ~ScopedTimeZone() { Set(m_hadOld ? m_old.c_str() : nullptr); }
+
+private:
+    static void Set(const char* tz)
     {
-        if (m_hadOld)
-            setenv("TZ", m_old.c_str(), 1);
+#ifdef _WIN32
+        _putenv_s("TZ", tz ? tz : "");
+        _tzset();
+#else
+        if (tz)
+            setenv("TZ", tz, 1);
         else
             unsetenv("TZ");
         tzset();
+#endif
     }
 
 private:

@@ -28,23 +28,6 @@ test_default_placement() {
     expect_eq "$(cat "$work/tarvik.ini")" "$(printf '[SETTING]\r\nWINTOP=0\r\nWINBOTTOM=100\r\nWINLEFT=0\r\nWINRIGHT=400\r\nBARS=NNNNYYY\r\nUPDATE=50\r\nFGCOLOR=8684544\r\nBGCOLOR=16768685\r\nUSESYSCOLOR=0\r')" "INI written on SIGTERM"
 }
 
-# The hour bar at a frozen 12:30:00: a client area 420 wide leaves 400 pixels
-# for the bar, so the marks stand at 10 + 400k/24 and the bar is 208 long.
-readonly hour_marks="10 26 43 60 76 93 110 126 143 160 176 193 210 226 243 260 276 293 310 326 343 360 376 393 410 "
-
-check_hour_face() {
-    local image=$1 dx=$2 dy=$3
-    local shifted="" x
-    for x in $hour_marks; do shifted+="$((x + dx)) "; done
-    expect_eq "$(columns_of "$image" $((dy + 8)) 440 '#008484')" "$shifted" "tick marks, upper row"
-    expect_eq "$(columns_of "$image" $((dy + 9)) 440 '#008484')" "$shifted" "tick marks, lower row"
-    local bar
-    bar=$(columns_of "$image" $((dy + 50)) 440 '#008484' | wc -w)
-    expect_eq "$bar" 208 "hour bar width"
-    expect_eq "$(columns_of "$image" $((dy + 50)) 440 '#008484' | cut -d' ' -f1)" $((dx + 10)) "hour bar start"
-    expect_eq "$(columns_of "$image" $((dy + 90)) 440 '#ADDEFF' | wc -w)" 420 "background below the bar"
-}
-
 test_face_at_fixed_time() {
     start_xvfb
     frozen_at '2024-05-17 12:30:00'

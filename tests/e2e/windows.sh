@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# End-to-end tests of tarvik.exe, the Windows build, under Wine and Xvfb:
+# started beside its INI file, looked at, driven by mouse and keyboard, closed.
+# WINEPREFIX names the Wine prefix to use (./test.sh --windows prepares it).
+#
+# Usage: windows.sh TEST path/to/tarvik.exe     (TEST is one of the functions below)
+set -euo pipefail
+
+test_name=$1
+binary=$(realpath "$2")
+. "$(dirname "$0")/lib.sh"
+
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Every Wine process of the prefix goes with the test, before its display does.
+trap '"$(dirname "$wine")/wineserver" -k 2>/dev/null || true; cleanup' EXIT
+
+readonly nine_keys='WINTOP WINBOTTOM WINLEFT WINRIGHT BARS UPDATE FGCOLOR BGCOLOR USESYSCOLOR'
+
+# Starts tarvik.exe from the work folder with the given INI content; extra
+# arguments prefix the command.
+start_exe() {
+    local ini=$1; shift
+    cp "$binary" "$work/tarvik.exe"
+    [ -n "$ini" ] && printf '%b' "$ini" >"$work/tarvik.ini"
+    TZ=UTC "$@" "$wine" "$work/tarvik.exe" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    wait_window vostrel
+    window=$found
+    sleep 0.5  # a few clock ticks
+}
+
+# Waits until tarvik.exe has ended, with status 0.
+wait_exit() {
+    for _ in $(seq 200); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "tarvik.exe did not end"
+    wait "$app_pid" || fail "tarvik.exe ended with an error"
+    app_pid=
+}
+
+# The popup menu: Wine's window of the program that has no name.
+wait_menu() {
+    local w
+    for _ in $(seq 100); do
+        for w in $(xdotool search --onlyvisible --class tarvik.exe 2>/dev/null); do
+            [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ] && found=$w && return 0
+        done
+        sleep 0.05
+    done
+    fail "no menu appeared"
+}
+
+# Opens the context menu on the face and chooses its item n (1 first) by keyboard.
+choose_from_menu() {
+    eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y)=')"
+    xdotool mousemove $((X + 60)) $((Y + 30)) click 3
+    wait_menu
+    xdotool mousemove --window "$found" 5 2  # keys go where the pointer is
+    sleep 0.2
+    for _ in $(seq "$1"); do xdotool key Down; sleep 0.1; done
+    xdotool key Return
+}
+
+keys_in_order() {
+    tr -d '\r' <"$work/tarvik.ini" | sed -n 's/=.*//p' | grep -v '^\[' | tr '\n' ' '
+}
+
+ini_value() {
+    tr -d '\r' <"$work/tarvik.ini" | sed -n "s/^$1=//p"
+}
+
+# Placed at the stored rectangle (the client area inside Wine's 3-pixel
+# sizing border) and showing the hour bar at a frozen 12:30:00.
+test_windows_face_at_fixed_time() {
+    start_xvfb
+    frozen_at '2024-05-17 12:30:00'
+    start_exe '[SETTING]\r\nBARS=NNNYNNN\r\nWINLEFT=100\r\nWINTOP=80\r\nWINRIGHT=526\r\nWINBOTTOM=186\r\n' "${frozen[@]}"
+    expect_eq "$(window_geometry "$window")" "X=103 Y=83 WIDTH=420 HEIGHT=100 " "client area on the screen"
+    import -window root "$work/shot.png"
+    check_hour_face "$work/shot.png" 103 83
+}
+
+# --snapshot draws the same face into a PNG file, with no display at all.
+test_windows_snapshot() {
+    cp "$binary" "$work/tarvik.exe"
+    printf '[SETTING]\r\nBARS=NNNYNNN\r\nWINRIGHT=428\r\nWINBOTTOM=108\r\n' >"$work/tarvik.ini"
+    frozen_at '2024-05-17 12:30:00'
+    env -u DISPLAY TZ=UTC "${frozen[@]}" "$wine" "$work/tarvik.exe" --snapshot "$work/face.png" >"$work/app.log" 2>&1
+    expect_eq "$(identify -format '%wx%h' "$work/face.png")" "420x100" "snapshot size"
+    check_hour_face "$work/face.png" 0 0
+}
+
+# Dragged by its face, then closed with Exit from the menu: the nine keys are
+# saved in order, with where the window was moved.
+test_windows_drag_and_exit_save() {
+    start_xvfb
+    start_exe '[SETTING]\r\nWINTOP=80\r\nWINBOTTOM=200\r\nWINLEFT=100\r\nWINRIGHT=500\r\n'
+    xdotool mousemove 200 120 mousedown 1 mousemove 230 140 sleep 0.1 mousemove 250 160 sleep 0.1 mouseup 1
+    wait_position "$window" 153 123
+    choose_from_menu 4  # the separators are skipped: 終了(&X) is the fourth step down
+    wait_exit
+    expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
+    expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
+        "150,120,550,240" "the moved rectangle"
+}
+
+# Under a window manager, by keyboard: the settings dialog opens from the menu
+# and Escape closes it; the About box opens and Enter closes it; in the
+# settings a check box is ticked and Enter commits it; a close request from
+# outside (WM_CLOSE, as taskkill sends it) saves it.
+test_windows_dialogs_by_keyboard() {
+    start_xvfb
+    start_wm
+    start_exe '[SETTING]\r\nWINTOP=300\r\nWINBOTTOM=400\r\nWINLEFT=300\r\nWINRIGHT=700\r\n'
+    choose_from_menu 1
+    wait_window 'いろいろ設定'
+    xdotool key Escape
+    wait_windows_named 'いろいろ設定' 0
+    choose_from_menu 3
+    wait_window TARVIK
+    xdotool key Return
+    wait_windows_named TARVIK 0
+    choose_from_menu 1
+    wait_window 'いろいろ設定'
+    xdotool key Tab Tab space Return  # OK, Cancel, then the year's check box
+    wait_windows_named 'いろいろ設定' 0
+    "$wine" taskkill /im tarvik.exe >/dev/null 2>&1
+    wait_exit
+    expect_eq "$(ini_value BARS)" YNNNYYY "bars after ticking the year"
+    expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
+}
+
+"test_$test_name"
+echo "PASS: $test_name"
