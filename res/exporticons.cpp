@@ -1,6 +1,6 @@
 // Build tool: writes the application icon's images as PNG files for the
-// desktop's icon theme, and as one ICO file for the Windows executable.
-// Usage: tarvik_export_icons DIR
+// desktop's icon theme, and each icon resource as an ICO file for the Windows
+// executable (icon-128.ico, ...). Usage: tarvik_export_icons DIR
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,11 +11,11 @@
 
 namespace {
 
-bool WriteIco(const std::string& path)
+bool WriteIco(UINT nID, const std::string& path)
 {
     std::vector<AfxPixels> pictures;
     for (int size : {16, 24, 32, 48, 64, 256})
-        pictures.push_back(AfxIconPixels(IDR_MAINFRAME, size));
+        pictures.push_back(AfxIconPixels(nID, size));
     const std::string bytes = AfxEncodeIco(pictures);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
@@ -40,9 +40,12 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    if (!WriteIco(dir + "/tarvik.ico")) {
-        std::fprintf(stderr, "cannot write %s/tarvik.ico\n", dir.c_str());
-        return 1;
+    for (UINT nID : {IDR_MAINFRAME, IDI_SPARE}) {
+        const std::string path = dir + "/icon-" + std::to_string(nID) + ".ico";
+        if (!WriteIco(nID, path)) {
+            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            return 1;
+        }
     }
     return 0;
 }

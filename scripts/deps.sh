@@ -51,18 +51,19 @@ build_sanitized() {
 }
 
 # The Wine prefix of build-win/ (unless WINEPREFIX names another), made once
-# with the Japanese fonts registered; $wine is Wine's 64-bit loader.
+# and given the settings of scripts/wineprefix.reg (Japanese fonts, frames
+# drawn by Wine) whenever they change; $wine is Wine's 64-bit loader.
 prepare_wine() {
     export WINEPREFIX=${WINEPREFIX:-$PWD/build-win/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-    [ -f "$WINEPREFIX/.tarvik-fonts" ] && return 0
+    cmp -s scripts/wineprefix.reg "$WINEPREFIX/tarvik-applied.reg" && return 0
     echo "tarvik: preparing the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     "$wine" wineboot --init >/dev/null 2>&1 || true
-    { printf '\xff\xfe'; sed 's/$/\r/' scripts/wine-fonts.reg | iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/tarvik-fonts.reg"
-    "$wine" regedit /S "$WINEPREFIX/tarvik-fonts.reg" >/dev/null 2>&1
+    { printf '\xff\xfe'; sed 's/$/\r/' scripts/wineprefix.reg | iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/tarvik.reg"
+    "$wine" regedit /S "$WINEPREFIX/tarvik.reg" >/dev/null 2>&1
     "$(dirname "$wine")/wineserver" -w
-    touch "$WINEPREFIX/.tarvik-fonts"
+    cp scripts/wineprefix.reg "$WINEPREFIX/tarvik-applied.reg"
 }
 
 # Configures and builds tarvik.exe and its tests in build-win/.

@@ -22,6 +22,7 @@
 #include "platform/afxplatform.h"
 #include "platform/afxres.h"
 #include "platform/afxwin.h"
+#include "platform/imagefile.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
@@ -245,22 +246,9 @@ bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path)
 
 bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path)
 {
-    // The drawing made for the size, else the largest one whose size divides
-    // it (each pixel becomes a square block, as sharp as the original), else
-    // the largest.
-    const AFX_ICON_IMAGE* best = nullptr;
-    auto rank = [size](const AFX_ICON_IMAGE& image) {
-        return image.cx == size ? 3 : size % image.cx == 0 ? 2 : 1;
-    };
-    for (size_t i = 0; i < afxResources.iconCount; ++i) {
-        const AFX_ICON_IMAGE& image = afxResources.icons[i];
-        if (image.nID == nID && size > 0 &&
-            (!best || rank(image) > rank(*best) || (rank(image) == rank(*best) && image.cx > best->cx)))
-            best = &image;
-    }
-    if (!best)
-        return false;
-    return IconImage(*best)
-        .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .save(QString::fromStdString(path), "PNG");
+    const AfxPixels picture = AfxIconPixels(nID, size);
+    return !picture.argb.empty() &&
+           QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height,
+                  QImage::Format_ARGB32)
+               .save(QString::fromStdString(path), "PNG");
 }
