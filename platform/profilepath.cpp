@@ -13,17 +13,6 @@
 
 #include "platform/inifile.h"
 
-std::string ProfilePathBeside(std::string_view modulePath)
-{
-    const size_t slash = modulePath.rfind('/');
-    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-    const size_t dot = modulePath.rfind('.');
-    std::string path(modulePath);
-    if (dot != std::string_view::npos && dot > nameStart)
-        path.resize(dot);
-    return path + ".ini";
-}
-
 std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConfigHome, const char* home)
 {
     const std::string beside = ProfilePathBeside(modulePath);

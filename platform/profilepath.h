@@ -9,12 +9,27 @@
 // '.' inside the last path component, and not as its first character, starts
 // an extension: /opt/my.apps/desk.new.exe gives /opt/my.apps/desk.new.ini,
 // ~/.local/bin/tarvik gives ~/.local/bin/tarvik.ini.
-std::string ProfilePathBeside(std::string_view modulePath);
+// On Windows a '\' separates the components too.
+inline std::string ProfilePathBeside(std::string_view modulePath)
+{
+#ifdef _WIN32
+    const size_t slash = modulePath.find_last_of("\\/");
+#else
+    const size_t slash = modulePath.rfind('/');
+#endif
+    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const size_t dot = modulePath.rfind('.');
+    std::string path(modulePath);
+    if (dot != std::string_view::npos && dot > nameStart)
+        path.resize(dot);
+    return path + ".ini";
+}
 
 // The same file name in the user's configuration folder:
 // $XDG_CONFIG_HOME/tarvik/, or ~/.config/tarvik/ when XDG_CONFIG_HOME is unset
 // or not absolute, where ~ is HOME or else the home folder the password
-// database gives; empty when there is none.
+// database gives; empty when there is none. On Windows it is
+// %APPDATA%\tarvik\ whatever the two variables say.
 std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConfigHome, const char* home);
 
 // The INI file the program uses: the one beside the executable when it can be
@@ -28,5 +43,6 @@ std::string ChooseProfilePath(std::string_view modulePath);
 // changed. *note then gets one line for the user.
 std::string PrepareProfilePath(std::string_view modulePath, std::string* note);
 
-// The running program's own executable, from /proc/self/exe.
+// The running program's own executable (/proc/self/exe; on Windows the
+// module's file name).
 std::string ModulePath();

@@ -1,5 +1,6 @@
 // The process-wide set-up, and what the framework loads from the program's
 // resources: icons and menus. The file chooser is the system's.
+#include <cstdio>
 #include <string>
 
 #include "platform/afxmenu.h"
@@ -9,6 +10,17 @@
 #include "platform/win32/windata.h"
 
 namespace {
+
+// A windowed program has no console of its own: started from one, it writes
+// its messages (--help, a file it cannot open) there. Under Wine, or with its
+// output redirected, it has somewhere to write already.
+const bool s_attachedToConsole = [] {
+    if (GetFileType(GetStdHandle(STD_ERROR_HANDLE)) != FILE_TYPE_UNKNOWN || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return false;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+    return true;
+}();
 
 DWORD s_mainThread = 0;
 HANDLE s_finished = nullptr;  // set once the program has ended its message loop

@@ -64,17 +64,6 @@ std::string ModulePath()
     }
 }
 
-std::string ProfilePathBeside(std::string_view modulePath)
-{
-    const size_t slash = modulePath.find_last_of("\\/");
-    const size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-    const size_t dot = modulePath.rfind('.');
-    std::string path(modulePath);
-    if (dot != std::string_view::npos && dot > nameStart)
-        path.resize(dot);
-    return path + ".ini";
-}
-
 // On Windows the user's configuration folder is the roaming application
 // data folder; the XDG variables mean nothing there.
 std::string ProfilePathInConfig(std::string_view modulePath, const char*, const char*)
@@ -145,12 +134,16 @@ BOOL AfxBeginProfileBatch(LPCSTR lpFileName, BOOL bForWriting)
         if (s_batch.mutex)
             WaitForSingleObject(s_batch.mutex, 10000);
     }
+    // errno says only whether a file that is there cannot be read; looking
+    // for it may leave its own errno behind.
+    int error = 0;
     if (Exists(lpFileName)) {
         if (std::FILE* file = _wfopen(Widen(lpFileName).c_str(), L"rb"))
             std::fclose(file);
         else
-            errno = EACCES;
+            error = EACCES;
     }
+    errno = error;
     return TRUE;
 }
 
@@ -158,18 +151,19 @@ BOOL AfxEndProfileBatch()
 {
     if (s_batch.depth == 0 || --s_batch.depth > 0)
         return TRUE;
-    errno = 0;
     BOOL ok = TRUE;
+    int error = 0;
     if (s_batch.mutex) {
         // The system wrote each key as it was set; a file it could not write
         // is one that cannot be opened for writing now.
         if (Exists(s_batch.path) && !CanWrite(s_batch.path)) {
-            errno = EACCES;
+            error = EACCES;
             ok = FALSE;
         }
         ReleaseMutex(s_batch.mutex);
         CloseHandle(s_batch.mutex);
         s_batch.mutex = nullptr;
     }
+    errno = error;
     return ok;
 }

@@ -64,11 +64,16 @@ start_clock() {
 
 stop_clock() {
     kill "-${1:-TERM}" "$app_pid"
+    wait_app_exit "on SIG${1:-TERM}"
+}
+
+# Waits until the clock has ended, with status 0; the words say what ended it.
+wait_app_exit() {
     for _ in $(seq 200); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.05
     done
-    kill -0 "$app_pid" 2>/dev/null && fail "the clock did not end on SIG${1:-TERM}"
+    kill -0 "$app_pid" 2>/dev/null && fail "the clock did not end $1"
     wait "$app_pid" || fail "the clock ended with an error"
     app_pid=
 }

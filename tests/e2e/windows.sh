@@ -34,17 +34,6 @@ start_exe() {
     sleep 0.5  # a few clock ticks
 }
 
-# Waits until tarvik.exe has ended, with status 0.
-wait_exit() {
-    for _ in $(seq 200); do
-        kill -0 "$app_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -0 "$app_pid" 2>/dev/null && fail "tarvik.exe did not end"
-    wait "$app_pid" || fail "tarvik.exe ended with an error"
-    app_pid=
-}
-
 # The shown popup menu, Wine's window of the program that has no name, to $found.
 find_menu() {
     local w
@@ -101,6 +90,11 @@ test_windows_snapshot() {
     env -u DISPLAY TZ=UTC "${frozen[@]}" "$wine" "$work/tarvik.exe" --snapshot "$work/face.png" >"$work/app.log" 2>&1
     expect_eq "$(identify -format '%wx%h' "$work/face.png")" "420x100" "snapshot size"
     check_hour_face "$work/face.png" 0 0
+    # With no INI file yet the defaults are used, with nothing to say about it.
+    rm "$work/tarvik.ini"
+    env -u DISPLAY "$wine" "$work/tarvik.exe" --snapshot "$work/face.png" >"$work/app.log" 2>&1
+    expect_eq "$(identify -format '%wx%h' "$work/face.png")" "392x92" "snapshot at the default size"
+    expect_eq "$(grep -c '^tarvik' "$work/app.log")" 0 "messages of the program"
 }
 
 # Dragged by its face, then closed with Exit from the menu: the nine keys are
@@ -111,7 +105,7 @@ test_windows_drag_and_exit_save() {
     xdotool mousemove 200 120 mousedown 1 mousemove 230 140 sleep 0.1 mousemove 250 160 sleep 0.1 mouseup 1
     wait_position "$window" 150 120
     choose_from_menu 4  # the separators are skipped: 終了(&X) is the fourth step down
-    wait_exit
+    wait_app_exit "after Exit"
     expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
     expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
         "150,120,550,240" "the moved rectangle"
@@ -141,7 +135,7 @@ test_windows_dialogs_by_keyboard() {
     choose_from_menu 1
     wait_window 'いろいろ設定'
     "$wine" taskkill /im tarvik.exe >/dev/null 2>&1
-    wait_exit
+    wait_app_exit "on a close request"
     expect_eq "$(ini_value BARS)" YNNNYYY "bars after ticking the year"
     expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
 }
