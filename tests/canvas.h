@@ -4,8 +4,7 @@
 #include <ostream>
 #include <set>
 
-#include "platform/afxgdi.h"
-#include "platform/winuser.h"
+#include "platform/afxwin.h"
 
 inline void PrintTo(const CRect& rc, std::ostream* os)
 {
@@ -18,13 +17,9 @@ public:
     {
         // A bitmap with the screen's colours, as a window's back buffer has;
         // one made for a fresh memory context would have a single plane.
-        const HDC hScreen = ::GetDC(nullptr);
-        CDC screen;
-        screen.Attach(hScreen);
+        CClientDC screen(nullptr);
         m_dc.CreateCompatibleDC(&screen);
         m_bitmap.CreateCompatibleBitmap(&screen, width, height);
-        screen.Detach();
-        ::ReleaseDC(nullptr, hScreen);
         m_dc.SelectObject(&m_bitmap);
         m_dc.FillSolidRect(0, 0, width, height, background);
     }

@@ -167,17 +167,12 @@ void EndWithoutTheDisplay()
     _exit(1);
 }
 
-QImage IconImage(const AFX_ICON_IMAGE& image)
+// A picture of the framework's own as a QImage with its own copy of the pixels.
+QImage ToImage(const AfxPixels& picture)
 {
-    QImage pixels(image.cx, image.cy, QImage::Format_ARGB32);
-    for (int y = 0; y < image.cy; ++y) {
-        for (int x = 0; x < image.cx; ++x) {
-            const char c = image.rows[y][x];
-            const int index = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
-            pixels.setPixel(x, y, index < 0 ? 0u : PixelFromColorRef(image.palette[index]));
-        }
-    }
-    return pixels;
+    return QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height,
+                  QImage::Format_ARGB32)
+        .copy();
 }
 
 QIcon BuildIcon(UINT nID)
@@ -185,7 +180,7 @@ QIcon BuildIcon(UINT nID)
     QIcon icon;
     for (size_t i = 0; i < afxResources.iconCount; ++i)
         if (afxResources.icons[i].nID == nID)
-            icon.addPixmap(QPixmap::fromImage(IconImage(afxResources.icons[i])));
+            icon.addPixmap(QPixmap::fromImage(ToImage(AfxIconPixels(nID, afxResources.icons[i].cx))));
     return icon;
 }
 
@@ -247,8 +242,5 @@ bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path)
 bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path)
 {
     const AfxPixels picture = AfxIconPixels(nID, size);
-    return !picture.argb.empty() &&
-           QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height,
-                  QImage::Format_ARGB32)
-               .save(QString::fromStdString(path), "PNG");
+    return !picture.argb.empty() && ToImage(picture).save(QString::fromStdString(path), "PNG");
 }
