@@ -8,7 +8,7 @@
 #include "app/options.h"
 #include "app/snapshot.h"
 #include "app/vostrelapp.h"
-#include "platform/profilepath.h"
+#include "platform/win/profilepath.h"
 
 // The one application object.
 CVostrelApp theApp;

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <iostream>
-#include <memory>
 
 #include "clock/clockface.h"
-#include "platform/afxplatform.h"
+#include "platform/afx/afxbackend.h"
 #include "frame/mainframe.h"
 #include "settings/settingsprofile.h"
 
@@ -29,15 +28,11 @@ bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
     bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
     dc.SelectObject(&bitmap);
 
-    std::unique_ptr<CBarGauge> owned[BAR_KIND_COUNT];
-    CBarGauge* gauges[BAR_KIND_COUNT];
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-        owned[kind] = std::make_unique<CBarGauge>(kind);
-        gauges[kind] = owned[kind].get();
-    }
+    const CGaugeSet gauges;
+    CClockFace face(gauges.m_pGauge);
     _timeb sample;
     _ftime(&sample);
-    ComposeClockFace(&dc, client, settings, gauges, sample);
+    face.Compose(&dc, client, settings, sample);
     dc.DeleteDC();
 
     if (!AfxSaveBitmapAsPng(bitmap, pngPath)) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 // Draws the face as the INI file's settings and window size would show it
 // after one clock tick, into a PNG file. Returns false (after saying why on

@@ -8,7 +8,7 @@
 #include "app/vostreldoc.h"
 #include "clock/vostrelview.h"
 #include "frame/mainframe.h"
-#include "platform/profilepath.h"
+#include "platform/win/profilepath.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CVostrelApp, CWinApp)

@@ -2,7 +2,7 @@
 // together and shows the clock.
 #pragma once
 
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 class CVostrelApp : public CWinApp {
 public:

@@ -1,7 +1,7 @@
 // The document: empty. The clock keeps its state in the view and the INI file.
 #pragma once
 
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 class CVostrelDoc : public CDocument {
     DECLARE_DYNCREATE(CVostrelDoc)

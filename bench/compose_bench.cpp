@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "clock/bargauge.h"
-#include "clock/barkind.h"
+#include "res/barkind.h"
 
 namespace {
 

@@ -7,11 +7,11 @@ CBackBuffer::~CBackBuffer()
     delete m_pBitmap;
 }
 
-void CBackBuffer::Create(const CRect& rect, CDC* pDC)
+BOOL CBackBuffer::Create(const CRect& rect, CDC* pDC)
 {
     m_rect = rect;
     if (!m_pTargetDC)
-        return;  // nothing is built before the first paint
+        return FALSE;  // nothing is built before the first paint
     delete m_pMemDC;
     m_pMemDC = nullptr;
     delete m_pBitmap;
@@ -23,6 +23,7 @@ void CBackBuffer::Create(const CRect& rect, CDC* pDC)
     m_pBitmap->CreateCompatibleBitmap(pDC, m_rect.Width(), m_rect.Height());
     m_pMemDC->SelectObject(m_pBitmap);
     m_pMemDC->FillSolidRect(m_rect, RGB(255, 255, 255));
+    return TRUE;
 }
 
 void CBackBuffer::Blit()

@@ -1,7 +1,7 @@
 // The off-screen picture of the clock face, copied to the window at each paint.
 #pragma once
 
-#include "platform/afxgdi.h"
+#include "platform/afx/afxgdi.h"
 
 class CBackBuffer {
 public:
@@ -11,8 +11,9 @@ public:
     virtual ~CBackBuffer();
 
     // Records the rectangle and, once a paint has happened, builds a new white
-    // buffer of its size, compatible with the given context.
-    void Create(const CRect& rect, CDC* pDC);
+    // buffer of its size, compatible with the given context. TRUE when it
+    // built one: what was drawn into the old buffer is gone.
+    BOOL Create(const CRect& rect, CDC* pDC);
     void SetTargetDC(CDC* pDC) { m_pTargetDC = pDC; }
     CDC* GetMemDC() const { return m_pMemDC; }
     const CRect& GetRect() const { return m_rect; }

@@ -1,6 +1,6 @@
 #include "clock/bargauge.h"
 
-#include "clock/barkind.h"
+#include "res/barkind.h"
 #include "clock/gaugescale.h"
 
 namespace {

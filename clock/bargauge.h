@@ -2,9 +2,9 @@
 // period, with one-pixel tick marks along its top edge.
 #pragma once
 
-#include "platform/afxgdi.h"
-#include "platform/afxtime.h"
-#include "platform/timeb.h"
+#include "platform/afx/afxgdi.h"
+#include "platform/afx/afxtime.h"
+#include "platform/win/timeb.h"
 
 class CBarGauge {
 public:

@@ -1,35 +1,8 @@
 #include "clock/clockface.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
-
-// What the last face drawn into a buffer looked like. When the next face
-// differs only in the bars' lengths, only the pixels between each bar's old
-// and new end are drawn: the picture is the same as a whole new face, but a
-// tick costs what changes, not the size of the window.
-struct FaceState {
-    unsigned long long bitmap = 0;  // AfxGetBitmapSerial of the buffer; 0: none
-    CRect client;
-    COLORREF back = 0;
-    COLORREF bar = 0;
-    int height = 0;
-    std::array<int, BAR_KIND_COUNT> show{};
-    std::array<CBarGauge::Layout, BAR_KIND_COUNT> bars{};
-};
-FaceState s_lastFace;
-
-bool SameButTheLengths(const FaceState& a, const FaceState& b)
-{
-    if (a.bitmap == 0 || a.bitmap != b.bitmap || !(a.client == b.client) || a.back != b.back || a.bar != b.bar ||
-        a.height != b.height || a.show != b.show)
-        return false;
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
-        if (a.show[kind] == 1 && (a.bars[kind].e != b.bars[kind].e || a.bars[kind].d != b.bars[kind].d))
-            return false;
-    return true;
-}
 
 // Redraws the part of one bar's rows between its old and its new end.
 void DrawLengthChange(CDC* pDC, int top, int height, int oldLength, int newLength, COLORREF bar, COLORREF back)
@@ -51,40 +24,75 @@ int BarHeight(int clientBottom, int nShown)
     return std::max(1, (clientBottom - (nShown + 1) * kBarSpacing) / nShown);
 }
 
-void ComposeClockFace(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings,
-                      CBarGauge* const (&gauges)[BAR_KIND_COUNT], const _timeb& sample)
+void CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample)
 {
-    FaceState face;
-    face.bitmap = AfxGetBitmapSerial(*pDC);
-    face.client = rcClient;
-    face.back = settings.GetBackColor();
-    face.bar = settings.GetBarColor();
-    face.height = BarHeight(rcClient.bottom, settings.GetShown());
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-        face.show[kind] = settings.GetShow(kind);
-        if (face.show[kind] == 1)
-            face.bars[kind] = gauges[kind]->Measure(rcClient.right, &sample);
-    }
+    const Look look = Measure(rcClient, settings, sample);
+    if (OnlyLengthsChange(look))
+        DrawLengthChanges(pDC, look);
+    else
+        DrawWhole(pDC, look, sample);
+    m_last = look;
+}
 
-    if (SameButTheLengths(s_lastFace, face)) {
-        int top = kBarSpacing;
-        for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-            if (face.show[kind] != 1)
-                continue;
-            gauges[kind]->SetColor(face.bar);
-            DrawLengthChange(pDC, top, face.height, s_lastFace.bars[kind].length, face.bars[kind].length, face.bar,
-                             face.back);
-            top += face.height + kBarSpacing;
-        }
-    } else {
-        pDC->FillSolidRect(rcClient, face.back);
-        int top = kBarSpacing;
-        for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-            if (face.show[kind] != 1)
-                continue;
-            gauges[kind]->SetColor(face.bar);
-            top = gauges[kind]->Draw(pDC, top, rcClient.right, face.height, &sample);
-        }
+CClockFace::Look CClockFace::Measure(const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample) const
+{
+    Look look;
+    look.drawn = true;
+    look.client = rcClient;
+    look.back = settings.GetBackColor();
+    look.bar = settings.GetBarColor();
+    look.height = BarHeight(rcClient.bottom, settings.GetShown());
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
+        look.show[kind] = settings.GetShow(kind);
+        if (look.show[kind] == 1)
+            look.bars[kind] = m_gauges[kind]->Measure(rcClient.right, &sample);
     }
-    s_lastFace = face;
+    return look;
+}
+
+bool CClockFace::OnlyLengthsChange(const Look& next) const
+{
+    if (!m_last.drawn || !(m_last.client == next.client) || m_last.back != next.back || m_last.bar != next.bar ||
+        m_last.height != next.height || !std::equal(m_last.show, m_last.show + BAR_KIND_COUNT, next.show))
+        return false;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
+        if (next.show[kind] == 1 && (m_last.bars[kind].e != next.bars[kind].e || m_last.bars[kind].d != next.bars[kind].d))
+            return false;
+    return true;
+}
+
+void CClockFace::DrawWhole(CDC* pDC, const Look& look, const _timeb& sample) const
+{
+    pDC->FillSolidRect(look.client, look.back);
+    int top = kBarSpacing;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
+        if (look.show[kind] != 1)
+            continue;
+        m_gauges[kind]->SetColor(look.bar);
+        top = m_gauges[kind]->Draw(pDC, top, look.client.right, look.height, &sample);
+    }
+}
+
+void CClockFace::DrawLengthChanges(CDC* pDC, const Look& look) const
+{
+    int top = kBarSpacing;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
+        if (look.show[kind] != 1)
+            continue;
+        m_gauges[kind]->SetColor(look.bar);
+        DrawLengthChange(pDC, top, look.height, m_last.bars[kind].length, look.bars[kind].length, look.bar, look.back);
+        top += look.height + kBarSpacing;
+    }
+}
+
+CGaugeSet::CGaugeSet()
+{
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
+        m_pGauge[kind] = new CBarGauge(kind);
+}
+
+CGaugeSet::~CGaugeSet()
+{
+    for (CBarGauge* gauge : m_pGauge)
+        delete gauge;
 }

@@ -1,8 +1,9 @@
-// One picture of the clock face: the background and every shown bar.
+// The clock face: the background and every shown bar, drawn by the seven
+// gauges at the instant of one time sample.
 #pragma once
 
 #include "clock/bargauge.h"
-#include "clock/barkind.h"
+#include "res/barkind.h"
 #include "settings/settingdlg.h"
 
 // Space above the first bar and between bars.
@@ -13,9 +14,54 @@ constexpr int kBarSpacing = 10;
 // there is nothing to share, and 0 is returned.
 int BarHeight(int clientBottom, int nShown);
 
-// Fills the client rectangle with the background colour, then draws each shown
-// bar from the year down, all at the instant of the one sample. Into the same
-// buffer as the last time, with only the bars' lengths changed since, it
-// draws just the pixels that change: the picture is the same.
-void ComposeClockFace(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings,
-                      CBarGauge* const (&gauges)[BAR_KIND_COUNT], const _timeb& sample);
+// Draws faces with the gauges it is given and remembers what the last one
+// looked like. When the next face goes into the same buffer and differs only
+// in the bars' lengths, just the pixels between each bar's old and new end
+// are drawn: the picture is the same as a whole new face, but a tick costs
+// what changes, not the size of the window.
+class CClockFace {
+public:
+    explicit CClockFace(CBarGauge* const (&gauges)[BAR_KIND_COUNT]) : m_gauges(gauges) {}
+    CClockFace(const CClockFace&) = delete;
+    CClockFace& operator=(const CClockFace&) = delete;
+
+    // Fills the client rectangle with the background colour, then draws each
+    // shown bar from the year down, all at the instant of the one sample.
+    void Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample);
+
+    // The buffer was made anew and holds no face: the next one is drawn whole.
+    void Forget() { m_last.drawn = false; }
+
+private:
+    // What a face looks like, as far as the next one's drawing depends on it.
+    struct Look {
+        bool drawn = false;  // this face is what the buffer holds
+        CRect client;
+        COLORREF back = 0;
+        COLORREF bar = 0;
+        int height = 0;
+        int show[BAR_KIND_COUNT] = {};
+        CBarGauge::Layout bars[BAR_KIND_COUNT] = {};
+    };
+
+    Look Measure(const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample) const;
+    bool OnlyLengthsChange(const Look& next) const;
+    void DrawWhole(CDC* pDC, const Look& look, const _timeb& sample) const;
+    void DrawLengthChanges(CDC* pDC, const Look& look) const;
+
+    CBarGauge* const (&m_gauges)[BAR_KIND_COUNT];
+    Look m_last;
+};
+
+// Seven gauges of their own, one of each kind, for a face drawn outside the
+// clock view (which owns its gauges as m_pGauge): the snapshot, tests and
+// benchmarks.
+class CGaugeSet {
+public:
+    CGaugeSet();
+    ~CGaugeSet();
+    CGaugeSet(const CGaugeSet&) = delete;
+    CGaugeSet& operator=(const CGaugeSet&) = delete;
+
+    CBarGauge* m_pGauge[BAR_KIND_COUNT];
+};

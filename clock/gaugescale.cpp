@@ -1,6 +1,6 @@
 #include "clock/gaugescale.h"
 
-#include "clock/barkind.h"
+#include "res/barkind.h"
 
 namespace {
 

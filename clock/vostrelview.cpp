@@ -3,24 +3,8 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "clock/clockface.h"
 #include "res/resource.h"
 #include "settings/settingsprofile.h"
-
-namespace {
-
-// The first paint starts the clock.
-BOOL s_bFirstPaint = TRUE;
-
-// A shake moves the main window by up to this many pixels each way.
-constexpr int kShakeReach = 4;
-
-CWnd* MainWindow()
-{
-    return AfxGetThread()->GetMainWnd();
-}
-
-}  // namespace
 
 IMPLEMENT_DYNCREATE(CVostrelView, CView)
 
@@ -40,7 +24,8 @@ BEGIN_MESSAGE_MAP(CVostrelView, CView)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CVostrelView::CVostrelView() : m_bDragging(FALSE), m_bElliptic(FALSE)
+CVostrelView::CVostrelView()
+    : m_pGauge{}, m_bDragging(FALSE), m_bElliptic(FALSE), m_bFirstPaint(TRUE), m_face(m_pGauge)
 {
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
         m_pGauge[kind] = new CBarGauge(kind);
@@ -62,8 +47,8 @@ BOOL CVostrelView::PreCreateWindow(CREATESTRUCT& cs)
 void CVostrelView::OnDraw(CDC* pDC)
 {
     m_backBuffer.SetTargetDC(pDC);
-    if (s_bFirstPaint) {
-        s_bFirstPaint = FALSE;
+    if (m_bFirstPaint) {
+        m_bFirstPaint = FALSE;
         SetTimer(IDT_CLOCK, UINT(m_dlgSetting.GetInterval()), nullptr);
         RecreateBackBuffer();
     }
@@ -74,7 +59,8 @@ void CVostrelView::RecreateBackBuffer()
 {
     GetClientRect(m_rcClient);
     CClientDC dc(this);
-    m_backBuffer.Create(m_rcClient, &dc);
+    if (m_backBuffer.Create(m_rcClient, &dc))
+        m_face.Forget();  // the new buffer holds no face yet
 }
 
 void CVostrelView::OnSize(UINT, int, int)
@@ -119,30 +105,9 @@ void CVostrelView::OnClockTick()
         return;  // the buffer is built at the first paint
     _timeb sample;
     _ftime(&sample);
-    ComposeClockFace(pDC, m_rcClient, m_dlgSetting, m_pGauge, sample);
+    m_face.Compose(pDC, m_rcClient, m_dlgSetting, sample);
     InvalidateRect(nullptr, FALSE);
     UpdateWindow();
-}
-
-void CVostrelView::OnShakeTick()
-{
-    CWnd* pMain = MainWindow();
-    CRect rc;
-    pMain->GetWindowRect(rc);
-    const int r1 = std::rand();
-    const int r2 = std::rand();
-    const int span = 2 * kShakeReach + 1;
-    pMain->SetWindowPos(&CWnd::wndTop, rc.left + r2 % span - kShakeReach, rc.top + r1 % span - kShakeReach, 0, 0,
-                        SWP_NOSIZE | SWP_NOZORDER);
-}
-
-void CVostrelView::ApplyEllipticRegion()
-{
-    CWnd* pMain = MainWindow();
-    CRect rc;
-    pMain->GetWindowRect(rc);
-    // The window owns the region from here on.
-    pMain->SetWindowRgn(CreateEllipticRgn(0, 0, rc.Width(), rc.Height()), TRUE);
 }
 
 void CVostrelView::OnDestroy()

@@ -4,8 +4,9 @@
 
 #include "clock/backbuffer.h"
 #include "clock/bargauge.h"
-#include "clock/barkind.h"
-#include "platform/afxwin.h"
+#include "clock/clockface.h"
+#include "platform/afx/afxwin.h"
+#include "res/barkind.h"
 #include "settings/settingdlg.h"
 
 class CVostrelView : public CView {
@@ -42,8 +43,11 @@ protected:
 
 protected:
     void OnClockTick();
+    // The surprise command's lasting window effects (surprise/windoweffects.cpp).
     void OnShakeTick();
     void ApplyEllipticRegion();
+    // The application's main window, the frame the view fills.
+    CWnd* MainWindow() const { return AfxGetThread()->GetMainWnd(); }
 
     CBarGauge* m_pGauge[BAR_KIND_COUNT];
     CRect m_rcClient;
@@ -52,4 +56,6 @@ protected:
     BOOL m_bDragging;      // a left-button drag moves the main window
     CPoint m_ptDragAnchor;  // where the drag's button went down, client coordinates
     BOOL m_bElliptic;  // the main window is to be elliptic from now on
+    BOOL m_bFirstPaint;  // no paint yet: the first one starts the clock
+    CClockFace m_face;   // draws with m_pGauge, and knows the last face drawn
 };

@@ -2,7 +2,7 @@
 // bar, placed where it was last closed.
 #pragma once
 
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)

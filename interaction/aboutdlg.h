@@ -1,7 +1,7 @@
 // The About box: the icon, the version and the credits, and OK.
 #pragma once
 
-#include "platform/afxdlg.h"
+#include "platform/afx/afxdlg.h"
 #include "res/resource.h"
 
 class CAboutDlg : public CDialog {

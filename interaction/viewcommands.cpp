@@ -6,7 +6,7 @@
 // close then destroys the view, which saves the settings.
 void CVostrelView::OnAppExit()
 {
-    ::PostMessageA(AfxGetThread()->GetMainWnd()->m_hWnd, WM_CLOSE, 0, 0);
+    ::PostMessageA(MainWindow()->m_hWnd, WM_CLOSE, 0, 0);
 }
 
 // The clock keeps running while the box is open.

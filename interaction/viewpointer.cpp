@@ -1,7 +1,7 @@
 // The clock view's pointer handlers: dragging the main window by the face,
 // the context menu and the double-click that opens the settings.
 #include "clock/vostrelview.h"
-#include "platform/afxmenu.h"
+#include "platform/afx/afxmenu.h"
 #include "res/resource.h"
 
 // The window follows the pointer: each move shifts it by the pointer's offset
@@ -20,7 +20,7 @@ void CVostrelView::OnMouseMove(UINT, CPoint point)
         return;
     const int dx = point.x - m_ptDragAnchor.x;
     const int dy = point.y - m_ptDragAnchor.y;
-    CWnd* pMain = AfxGetThread()->GetMainWnd();
+    CWnd* pMain = MainWindow();
     CRect rc;
     pMain->GetWindowRect(rc);
     int x = rc.left + dx;

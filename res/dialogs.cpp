@@ -1,5 +1,6 @@
 // The dialog templates. Positions and sizes are in dialog units.
-#include "platform/commctrl.h"
+#include "platform/win/commctrl.h"
+#include "res/barkind.h"
 #include "res/resource.h"
 #include "res/resources.h"
 
@@ -11,13 +12,13 @@ constexpr DWORD kCheckBox = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
 const AFX_DIALOG_ITEM kSettingItems[] = {
     {IDOK, "BUTTON", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, "OK", 0, 29, 162, 50, 14},
     {IDCANCEL, "BUTTON", kChild | BS_PUSHBUTTON | WS_TABSTOP, "ｷｬﾝｾﾙ", 0, 95, 162, 50, 14},
-    {IDC_YEAR, "BUTTON", kCheckBox, "年", 0, 15, 21, 24, 16},
-    {IDC_MONTH, "BUTTON", kCheckBox, "月", 0, 48, 21, 24, 16},
-    {IDC_DAY, "BUTTON", kCheckBox, "日", 0, 81, 21, 24, 16},
-    {IDC_HOUR, "BUTTON", kCheckBox, "時", 0, 15, 47, 24, 16},
-    {IDC_MINUTE, "BUTTON", kCheckBox, "分", 0, 48, 47, 24, 16},
-    {IDC_SECOND, "BUTTON", kCheckBox, "秒", 0, 81, 47, 24, 16},
-    {IDC_MILLISECOND, "BUTTON", kCheckBox, "ミリ秒", 0, 115, 47, 38, 16},
+    {IDC_YEAR, "BUTTON", kCheckBox, kBarNames[BAR_YEAR], 0, 15, 21, 24, 16},
+    {IDC_MONTH, "BUTTON", kCheckBox, kBarNames[BAR_MONTH], 0, 48, 21, 24, 16},
+    {IDC_DAY, "BUTTON", kCheckBox, kBarNames[BAR_DAY], 0, 81, 21, 24, 16},
+    {IDC_HOUR, "BUTTON", kCheckBox, kBarNames[BAR_HOUR], 0, 15, 47, 24, 16},
+    {IDC_MINUTE, "BUTTON", kCheckBox, kBarNames[BAR_MINUTE], 0, 48, 47, 24, 16},
+    {IDC_SECOND, "BUTTON", kCheckBox, kBarNames[BAR_SECOND], 0, 81, 47, 24, 16},
+    {IDC_MILLISECOND, "BUTTON", kCheckBox, kBarNames[BAR_MILLISECOND], 0, 115, 47, 38, 16},
     {-1, "BUTTON", kChild | BS_GROUPBOX, "表示する棒", 0, 5, 9, 153, 62},
     {-1, "BUTTON", kChild | BS_GROUPBOX, "更新間隔（ミリ秒）", 0, 98, 79, 60, 40},
     {IDC_INTERVAL, "EDIT", kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, "", 0,

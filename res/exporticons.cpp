@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/afxplatform.h"
-#include "platform/imagefile.h"
+#include "platform/afx/afxbackend.h"
+#include "platform/win/imagefile.h"
 #include "res/resource.h"
 
 namespace {

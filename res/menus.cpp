@@ -1,6 +1,6 @@
 // The menu resource. The frame's menu bar is never shown; its first popup
 // serves as the clock's context menu.
-#include "platform/afxmenu.h"
+#include "platform/win/winuser.h"
 #include "res/resource.h"
 #include "res/resources.h"
 

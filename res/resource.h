@@ -1,7 +1,7 @@
 // Resource and command ids of the program.
 #pragma once
 
-#include "platform/afxres.h"
+#include "platform/afx/afxres.h"
 
 // The document template's shared id: document string, menu, icon, accelerators.
 constexpr UINT IDR_MAINFRAME = 128;

@@ -1,7 +1,7 @@
 // The resource tables the program's resource script is made of.
 #pragma once
 
-#include "platform/afxres.h"
+#include "platform/afx/afxres.h"
 
 extern const AFX_ICON_IMAGE g_icons[];
 extern const size_t g_iconCount;

@@ -2,7 +2,7 @@
 // each read falls back to when its key is missing.
 #pragma once
 
-#include "platform/windef.h"
+#include "platform/win/windef.h"
 
 namespace profile {
 

@@ -8,6 +8,16 @@ constexpr UINT kMaxInterval = 10000;
 
 }  // namespace
 
+const CSettingDlg::BarBox CSettingDlg::s_barBoxes[BAR_KIND_COUNT] = {
+    {IDC_DAY, &CSettingDlg::m_bChkDay, BAR_DAY},
+    {IDC_HOUR, &CSettingDlg::m_bChkHour, BAR_HOUR},
+    {IDC_MONTH, &CSettingDlg::m_bChkMonth, BAR_MONTH},
+    {IDC_MINUTE, &CSettingDlg::m_bChkMinute, BAR_MINUTE},
+    {IDC_MILLISECOND, &CSettingDlg::m_bChkMillisecond, BAR_MILLISECOND},
+    {IDC_SECOND, &CSettingDlg::m_bChkSecond, BAR_SECOND},
+    {IDC_YEAR, &CSettingDlg::m_bChkYear, BAR_YEAR},
+};
+
 BEGIN_MESSAGE_MAP(CSettingDlg, CDialog)
     ON_BN_CLICKED(IDC_BAR_COLOR, OnBarColor)
     ON_BN_CLICKED(IDC_BACK_COLOR, OnBackColor)
@@ -28,13 +38,8 @@ CSettingDlg::CSettingDlg(CWnd* pParent)
 {
     m_pBarColorDlg = new CColorDialog(m_crBar, 0, nullptr);
     m_pBackColorDlg = new CColorDialog(m_crBack, 0, nullptr);
-    m_bChkYear = m_bShow[BAR_YEAR];
-    m_bChkMonth = m_bShow[BAR_MONTH];
-    m_bChkDay = m_bShow[BAR_DAY];
-    m_bChkHour = m_bShow[BAR_HOUR];
-    m_bChkMinute = m_bShow[BAR_MINUTE];
-    m_bChkSecond = m_bShow[BAR_SECOND];
-    m_bChkMillisecond = m_bShow[BAR_MILLISECOND];
+    for (const BarBox& box : s_barBoxes)
+        this->*box.pChecked = m_bShow[box.nKind];
     m_uEditInterval = UINT(m_nInterval);
     m_bChkSysColor = 0;
 }
@@ -65,13 +70,8 @@ void CSettingDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_BACK_COLOR, m_btnBackColor);
     DDX_Control(pDX, IDC_INTERVAL_SPIN, m_spinInterval);
-    DDX_Check(pDX, IDC_DAY, m_bChkDay);
-    DDX_Check(pDX, IDC_HOUR, m_bChkHour);
-    DDX_Check(pDX, IDC_MONTH, m_bChkMonth);
-    DDX_Check(pDX, IDC_MINUTE, m_bChkMinute);
-    DDX_Check(pDX, IDC_MILLISECOND, m_bChkMillisecond);
-    DDX_Check(pDX, IDC_SECOND, m_bChkSecond);
-    DDX_Check(pDX, IDC_YEAR, m_bChkYear);
+    for (const BarBox& box : s_barBoxes)
+        DDX_Check(pDX, box.nIDC, this->*box.pChecked);
     DDX_Text(pDX, IDC_INTERVAL, m_uEditInterval);
     DDV_MinMaxUInt(pDX, m_uEditInterval, kMinInterval, kMaxInterval);
     DDX_Check(pDX, IDC_USE_SYSCOLOR, m_bChkSysColor);
@@ -80,14 +80,9 @@ void CSettingDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CSettingDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_bChkDay = m_bShow[BAR_DAY];
-    m_bChkHour = m_bShow[BAR_HOUR];
-    m_bChkMonth = m_bShow[BAR_MONTH];
-    m_bChkMinute = m_bShow[BAR_MINUTE];
-    m_bChkMillisecond = m_bShow[BAR_MILLISECOND];
-    m_bChkSecond = m_bShow[BAR_SECOND];
+    for (const BarBox& box : s_barBoxes)
+        this->*box.pChecked = m_bShow[box.nKind];
     m_uEditInterval = UINT(m_nInterval);  // a negative stored interval shows as its unsigned value
-    m_bChkYear = m_bShow[BAR_YEAR];
     m_spinInterval.SetRange(int(kMinInterval), int(kMaxInterval));
     m_bChkSysColor = m_bUseSysColor;
     m_btnBackColor.EnableWindow(m_bUseSysColor == 0);
@@ -101,13 +96,8 @@ void CSettingDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;  // the field was refused: the dialog stays open
-    m_bShow[BAR_DAY] = m_bChkDay;
-    m_bShow[BAR_HOUR] = m_bChkHour;
-    m_bShow[BAR_MONTH] = m_bChkMonth;
-    m_bShow[BAR_MINUTE] = m_bChkMinute;
-    m_bShow[BAR_MILLISECOND] = m_bChkMillisecond;
-    m_bShow[BAR_SECOND] = m_bChkSecond;
-    m_bShow[BAR_YEAR] = m_bChkYear;
+    for (const BarBox& box : s_barBoxes)
+        m_bShow[box.nKind] = this->*box.pChecked;
     m_nInterval = int(m_uEditInterval);
     m_bUseSysColor = m_bChkSysColor;
     // The system colour is sampled now and kept as a fixed colour.

@@ -3,8 +3,8 @@
 // working copies and commits them to the settings only on OK.
 #pragma once
 
-#include "clock/barkind.h"
-#include "platform/afxdlg.h"
+#include "platform/afx/afxdlg.h"
+#include "res/barkind.h"
 #include "res/resource.h"
 
 class CSettingDlg : public CDialog {
@@ -35,6 +35,16 @@ protected:
     void OnUseSysColor();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The seven bar boxes: each box's id, its working copy and its bar, in
+    // the order the data exchange takes them.
+    struct BarBox {
+        int nIDC;
+        int CSettingDlg::*pChecked;
+        int nKind;
+    };
+    static const BarBox s_barBoxes[BAR_KIND_COUNT];
 
 protected:
     CButton m_btnBackColor;

@@ -1,6 +1,6 @@
 #include "surprise/sendmci.h"
 
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 namespace {
 

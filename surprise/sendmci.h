@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/mmsystem.h"
+#include "platform/win/mmsystem.h"
 
 // Sends the command with the main window as callback window (no
 // notification is asked for); the return text and the text of the result go

@@ -66,7 +66,7 @@ void PaintScreenBlue()
 // next resize, once an ellipse was chosen).
 void CVostrelView::OnSurprise()
 {
-    CWnd* pMain = AfxGetThread()->GetMainWnd();
+    CWnd* pMain = MainWindow();
     CRect rc;
     pMain->GetWindowRect(rc);
     const int w = rc.Width();

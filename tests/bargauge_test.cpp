@@ -5,7 +5,7 @@
 
 #include "canvas.h"
 #include "clock/bargauge.h"
-#include "clock/barkind.h"
+#include "res/barkind.h"
 #include "timezone.h"
 
 namespace {

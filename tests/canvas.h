@@ -4,7 +4,7 @@
 #include <ostream>
 #include <set>
 
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 inline void PrintTo(const CRect& rc, std::ostream* os)
 {

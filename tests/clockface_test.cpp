@@ -38,16 +38,12 @@ TEST_P(FaceLayout, BarsStackFromTheTop)
     settings.SetDisplaySettings(show.data(), 50, 0, kBar, kBack);
     EXPECT_EQ(BarHeight(r.clientHeight, settings.GetShown()), r.barHeight);
 
-    CBarGauge* gauges[BAR_KIND_COUNT];
-    std::vector<std::unique_ptr<CBarGauge>> owned;
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-        owned.push_back(std::make_unique<CBarGauge>(kind));
-        gauges[kind] = owned.back().get();
-    }
+    const CGaugeSet gauges;
+    CClockFace face(gauges.m_pGauge);
     Canvas canvas(420, r.clientHeight, RGB(255, 255, 255));
     // A moment at which every kind of bar has some length.
     const _timeb sample = LocalSample(2024, 5, 17, 12, 30, 30, 500);
-    ComposeClockFace(canvas.DC(), CRect(0, 0, 420, r.clientHeight), settings, gauges, sample);
+    face.Compose(canvas.DC(), CRect(0, 0, 420, r.clientHeight), settings, sample);
 
     std::vector<bool> expected(size_t(r.clientHeight), false);
     for (int top : r.tops)
@@ -90,12 +86,7 @@ protected:
 TEST_P(FaceChange, IsTheSameAsAWholeNewFace)
 {
     const ChangeRow& r = GetParam();
-    CBarGauge* gauges[BAR_KIND_COUNT];
-    std::vector<std::unique_ptr<CBarGauge>> owned;
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-        owned.push_back(std::make_unique<CBarGauge>(kind));
-        gauges[kind] = owned.back().get();
-    }
+    const CGaugeSet gauges;
     auto settingsWith = [](const char* bars, COLORREF bar) {
         auto settings = std::make_unique<CSettingDlg>();
         const auto show = ParseBars(bars);
@@ -103,11 +94,12 @@ TEST_P(FaceChange, IsTheSameAsAWholeNewFace)
         return settings;
     };
     Canvas kept(420, 100, RGB(255, 255, 255));
-    ComposeClockFace(kept.DC(), CRect(0, 0, 420, 100), *settingsWith("YYYYYYY", kBar), gauges, r.before);
+    CClockFace keptFace(gauges.m_pGauge);
+    keptFace.Compose(kept.DC(), CRect(0, 0, 420, 100), *settingsWith("YYYYYYY", kBar), r.before);
     const auto after = settingsWith(r.barsAfter, r.barAfter);
-    ComposeClockFace(kept.DC(), CRect(0, 0, 420, r.heightAfter), *after, gauges, r.after);
+    keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
     Canvas fresh(420, 100, RGB(255, 255, 255));
-    ComposeClockFace(fresh.DC(), CRect(0, 0, 420, r.heightAfter), *after, gauges, r.after);
+    CClockFace(gauges.m_pGauge).Compose(fresh.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 420; ++x)
             ASSERT_EQ(kept.At(x, y), fresh.At(x, y)) << x << "," << y;

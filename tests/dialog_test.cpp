@@ -6,7 +6,7 @@
 
 #include "dialogfixture.h"
 #include "platform/qt/fonts.h"
-#include "platform/winbase.h"
+#include "platform/win/winbase.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QImageReader>
 
-#include "platform/imagefile.h"
+#include "platform/win/imagefile.h"
 #include "res/resource.h"
 
 namespace {

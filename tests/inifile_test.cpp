@@ -8,8 +8,9 @@
 
 #include <csignal>
 
-#include "platform/inifile.h"
-#include "platform/winbase.h"
+#include "platform/posix/inifileio.h"
+#include "platform/win/inifile.h"
+#include "platform/win/winbase.h"
 #include "tempdir.h"
 
 namespace {

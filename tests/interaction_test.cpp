@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 #include "dialogfixture.h"
-#include "platform/afxmenu.h"
+#include "platform/afx/afxmenu.h"
 
 namespace {
 

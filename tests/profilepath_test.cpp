@@ -5,7 +5,7 @@
 
 #include <sys/stat.h>
 
-#include "platform/profilepath.h"
+#include "platform/win/profilepath.h"
 #include "tempdir.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "canvas.h"
 #include "dialogfixture.h"
-#include "platform/codepage.h"
-#include "platform/mmsystem.h"
+#include "platform/win/codepage.h"
+#include "platform/posix/mcicdrom.h"
 #include "platform/qt/overlay.h"
 #include "surprise/sendmci.h"
 

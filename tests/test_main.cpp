@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "platform/afxplatform.h"
+#include "platform/afx/afxwin.h"
 
 int main(int argc, char** argv)
 {
@@ -12,9 +12,9 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
     ::testing::InitGoogleTest(&argc, argv);
-    if (!AfxPlatformInit(argc, argv))
+    if (!AfxWinInit(argc, argv))
         return 1;
     const int result = RUN_ALL_TESTS();
-    AfxPlatformTerm();
+    AfxWinTerm();
     return result;
 }

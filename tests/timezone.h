@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/timeb.h"
+#include "platform/win/timeb.h"
 
 // Sets TZ for the lifetime of the object and restores the previous value.
 class ScopedTimeZone {

@@ -7,9 +7,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "platform/afxplatform.h"
-#include "platform/afxwin.h"
-#include "platform/commdlg.h"
+#include "platform/afx/afxbackend.h"
+#include "platform/win/commdlg.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/window.h"
@@ -118,15 +117,13 @@ COLORREF GetSysColor(int nIndex)
     return ColorRefFromPixel(QApplication::palette().color(QPalette::Active, QPalette::Base).rgb());
 }
 
-bool AfxPromptForFileName(std::string& path)
+bool AfxPromptForFileName(HWND hWndOwner, std::string& path)
 {
-    CWinThread* thread = AfxGetThread();
-    HWND owner = thread && thread->m_pMainWnd ? thread->m_pMainWnd->m_hWnd : nullptr;
     // No parent widget: closing the program ends the chooser first, and the
     // main window never goes while the chooser still runs.
     QFileDialog dialog;
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (ExecOver(dialog, owner) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecOver(dialog, hWndOwner) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst().toStdString();
     return true;

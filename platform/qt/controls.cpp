@@ -14,10 +14,10 @@
 #include <QPushButton>
 #include <cstring>
 
-#include "platform/afxmsg.h"
-#include "platform/afxplatform.h"
-#include "platform/afxres.h"
-#include "platform/commctrl.h"
+#include "platform/win/winuser.h"
+#include "platform/afx/afxbackend.h"
+#include "platform/win/winres.h"
+#include "platform/win/commctrl.h"
 #include "platform/qt/window.h"
 
 namespace {

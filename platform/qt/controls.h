@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include "platform/winuser.h"
+#include "platform/win/winuser.h"
 
 struct AFX_DIALOG_ITEM;
 class QWidget;

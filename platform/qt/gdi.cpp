@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/menuhandle.h"
+#include "platform/qt/menuhandle.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/window.h"
 
@@ -142,8 +142,6 @@ void CopyToPicture(HDC hdc, const QRect& area, GdiBitmap& bitmap, const QPoint& 
 
 GdiBitmap::GdiBitmap(int cx, int cy) : image(cx, cy, QImage::Format_RGB32)
 {
-    static unsigned long long s_serial = 0;
-    serial = ++s_serial;
     image.fill(Qt::black);
 }
 
@@ -310,11 +308,6 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     hdc->painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     hdc->painter->drawImage(QRect(x, y, cx, cy), *hdcSrc->Image(), QRect(x1, y1, cx, cy));
     return TRUE;
-}
-
-unsigned long long AfxGetBitmapSerial(HDC hdc)
-{
-    return hdc && hdc->bitmap && !hdc->bitmap->stock ? hdc->bitmap->serial : 0;
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y)

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "platform/wingdi.h"
+#include "platform/win/wingdi.h"
 
 // Counts the GDI objects and device contexts alive, for GetGuiResources.
 struct GdiCounted {
@@ -27,7 +27,6 @@ struct GdiBitmap : HBITMAP__, GdiCounted {
     QImage image;       // Format_RGB32: 0xffRRGGBB per pixel
     HDC selectedInto = nullptr;
     bool stock = false;
-    unsigned long long serial;  // never the same for two bitmaps
 
     // The last copy of the image to a window's picture, and what has been
     // written into the image since: the next copy of the same area to the

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <functional>
 
-#include "platform/codepage.h"
+#include "platform/win/codepage.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/overlay.h"

@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QMenu>
 
-#include "platform/afxmenu.h"
-#include "platform/afxmsg.h"
-#include "platform/menuhandle.h"
+#include "platform/win/winuser.h"
+#include "platform/win/winuser.h"
+#include "platform/qt/menuhandle.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/window.h"
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <vector>
 
-#include "platform/afxmsg.h"
-#include "platform/afxplatform.h"
+#include "platform/win/winuser.h"
+#include "platform/afx/afxbackend.h"
 #include "platform/qt/window.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/winuser.h"
+#include "platform/win/winuser.h"
 
 // Registers a modal loop for as long as it lives. abort ends the loop when the
 // program is told to close; the loop's window (if it has one) is hWnd.

@@ -12,7 +12,6 @@
 
 #include <xcb/xcb.h>
 
-#include "platform/afxwin.h"
 #include "platform/qt/window.h"
 
 namespace {
@@ -83,9 +82,8 @@ public:
         if (!isVisible())
             show();
         // The clock stays above what it drew.
-        CWinThread* thread = AfxGetThread();
-        if (thread && thread->m_pMainWnd && IsLive(thread->m_pMainWnd->m_hWnd))
-            StackBelow(this, thread->m_pMainWnd->m_hWnd->widget);
+        if (HWND hMain = MainWindow())
+            StackBelow(this, hMain->widget);
     }
 
     void Clear()

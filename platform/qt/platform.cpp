@@ -19,10 +19,9 @@
 #include <memory>
 #include <utility>
 
-#include "platform/afxplatform.h"
-#include "platform/afxres.h"
-#include "platform/afxwin.h"
-#include "platform/imagefile.h"
+#include "platform/afx/afxbackend.h"
+#include "platform/win/winres.h"
+#include "platform/win/imagefile.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
@@ -33,6 +32,7 @@
 
 namespace {
 
+AFX_PLATFORM_HOST s_host{"tarvik", nullptr};
 int s_argc = 0;
 std::unique_ptr<QApplication> s_app;
 int s_signalPipe[2] = {-1, -1};
@@ -55,9 +55,8 @@ void CloseOnSignals()
         char buffer[16];
         while (read(s_signalPipe[0], buffer, sizeof buffer) > 0) {
         }
-        CWinThread* thread = AfxGetThread();
-        if (thread && thread->m_pMainWnd)
-            PostCloseRequest(thread->m_pMainWnd->m_hWnd);
+        if (HWND hMain = MainWindow())
+            PostCloseRequest(hMain);
         else
             PostQuitMessage(0);
     });
@@ -87,7 +86,7 @@ void SpeakJapanese()
 
 bool NoDisplay(const std::string& why)
 {
-    std::cerr << AfxGetAppName() << ": no display to show the clock on (" << why << "); "
+    std::cerr << s_host.lpszAppName << ": no display to show the clock on (" << why << "); "
               << "tarvik --snapshot FILE.png draws the face into a file instead\n";
     return false;
 }
@@ -159,10 +158,9 @@ void EndWithoutTheDisplay()
     if (s_ended)
         return;
     SetDisplayGone();
-    CWinThread* thread = AfxGetThread();
-    if (thread && thread->m_pMainWnd)
-        thread->m_pMainWnd->DestroyWindow();
-    std::cerr << AfxGetAppName() << ": the display went away; the settings are saved\n";
+    if (HWND hMain = MainWindow())
+        DestroyWindow(hMain);
+    std::cerr << s_host.lpszAppName << ": the display went away; the settings are saved\n";
     std::fflush(nullptr);
     _exit(1);
 }
@@ -186,8 +184,15 @@ QIcon BuildIcon(UINT nID)
 
 }  // namespace
 
-bool AfxPlatformInit(int argc, char** argv)
+HWND MainWindow()
 {
+    HWND hMain = s_host.pfnGetMainWindow ? s_host.pfnGetMainWindow() : nullptr;
+    return IsLive(hMain) ? hMain : nullptr;
+}
+
+bool AfxPlatformInit(int argc, char** argv, const AFX_PLATFORM_HOST& host)
+{
+    s_host = host;
     if (!ChooseDisplay())
         return false;
     s_argc = argc;

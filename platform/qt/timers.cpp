@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/afxmsg.h"
+#include "platform/win/winuser.h"
 #include "platform/qt/window.h"
 
 namespace {

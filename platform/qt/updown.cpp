@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "platform/afxres.h"
-#include "platform/commctrl.h"
+#include "platform/win/winres.h"
+#include "platform/win/commctrl.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/window.h"
 

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/afxmsg.h"
+#include "platform/win/winuser.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/overlay.h"
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/winuser.h"
+#include "platform/win/winuser.h"
 
 class WndWidget;
 
@@ -94,6 +94,10 @@ private:
     QPoint m_resizeStart;
     QRect m_resizeGeometry;
 };
+
+// The application's main window, as the framework's host names it (null
+// while there is none).
+HWND MainWindow();
 
 // Every window alive, in creation order.
 const std::vector<HWND>& AllWindows();

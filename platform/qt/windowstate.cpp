@@ -2,7 +2,7 @@
 // focus and activation, window text and dialog items.
 #include <QApplication>
 
-#include "platform/afxmsg.h"
+#include "platform/win/winuser.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/window.h"
 

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "platform/afxmsg.h"
+#include "platform/win/winuser.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/showpixels.h"

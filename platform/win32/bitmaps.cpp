@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/afxplatform.h"
-#include "platform/imagefile.h"
+#include "platform/afx/afxbackend.h"
+#include "platform/win/imagefile.h"
 #include "platform/win32/text.h"
 
 namespace {
@@ -50,19 +50,4 @@ bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path)
 {
     const AfxPixels picture = AfxIconPixels(nID, size);
     return !picture.argb.empty() && WriteFile(path, AfxEncodePng(picture));
-}
-
-// The system numbers its handles with a counter of reuses, so a bitmap made
-// where another was deleted still has a handle of its own.
-unsigned long long AfxGetBitmapSerial(HDC hdc)
-{
-    // Every new memory context holds the same one-pixel stock bitmap.
-    static const HGDIOBJ s_stock = [] {
-        HDC hMemory = CreateCompatibleDC(nullptr);
-        HGDIOBJ hInitial = GetCurrentObject(hMemory, OBJ_BITMAP);
-        DeleteDC(hMemory);
-        return hInitial;
-    }();
-    HGDIOBJ hBitmap = GetCurrentObject(hdc, OBJ_BITMAP);
-    return hBitmap == s_stock ? 0 : reinterpret_cast<std::uintptr_t>(hBitmap);
 }

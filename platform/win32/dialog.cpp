@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/afxplatform.h"
-#include "platform/afxres.h"
+#include "platform/afx/afxbackend.h"
+#include "platform/win/winres.h"
 #include "platform/win32/text.h"
 #include "platform/win32/windata.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/afxplatform.h"
+#include "platform/afx/afxbackend.h"
 #include "platform/win32/platform.h"
 #include "platform/win32/windata.h"
 

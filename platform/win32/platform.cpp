@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/afxmenu.h"
-#include "platform/afxplatform.h"
+#include "platform/win/winuser.h"
+#include "platform/afx/afxbackend.h"
 #include "platform/win32/platform.h"
 #include "platform/win32/text.h"
 #include "platform/win32/windata.h"
@@ -72,7 +72,7 @@ void AppendItems(HMENU hMenu, const AFX_MENU_ITEM* items, size_t count)
 
 }  // namespace
 
-bool AfxPlatformInit(int, char**)
+bool AfxPlatformInit(int, char**, const AFX_PLATFORM_HOST&)
 {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
@@ -107,13 +107,12 @@ HMENU AfxLoadMenu(UINT nIDResource)
     return nullptr;
 }
 
-bool AfxPromptForFileName(std::string& path)
+bool AfxPromptForFileName(HWND hWndOwner, std::string& path)
 {
     wchar_t file[MAX_PATH * 4] = L"";
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    CWinThread* thread = AfxGetThread();
-    ofn.hwndOwner = thread && thread->m_pMainWnd ? thread->m_pMainWnd->m_hWnd : nullptr;
+    ofn.hwndOwner = hWndOwner;
     ofn.lpstrFilter = L"*.*\0*.*\0";
     ofn.lpstrFile = file;
     ofn.nMaxFile = sizeof file / sizeof file[0];

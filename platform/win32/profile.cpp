@@ -7,9 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/inifile.h"
-#include "platform/profilepath.h"
-#include "platform/winbase.h"
+#include "platform/win/profilepath.h"
+#include "platform/win/winbase.h"
 #include "platform/win32/text.h"
 
 namespace {
@@ -98,14 +97,12 @@ std::string PrepareProfilePath(std::string_view modulePath, std::string* note)
     if (!Exists(beside))
         return config;  // installed in a protected folder: the per-user file, as always
     std::error_code error;
-    if (!Exists(config) && ini::MakeParentFolders(config))
+    if (!Exists(config) && MakeParentFolders(config))
         std::filesystem::copy_file(FsPath(beside), FsPath(config), error);
     if (note)
         *note = beside + " cannot be written; the settings are kept in " + config;
     return config;
 }
-
-namespace ini {
 
 bool MakeParentFolders(const std::string& path)
 {
@@ -114,8 +111,6 @@ bool MakeParentFolders(const std::string& path)
     return parent.empty() || std::filesystem::is_directory(parent, error) ||
            std::filesystem::create_directories(parent, error);
 }
-
-}  // namespace ini
 
 BOOL AfxBeginProfileBatch(LPCSTR lpFileName, BOOL bForWriting)
 {

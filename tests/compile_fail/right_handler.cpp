@@ -1,6 +1,6 @@
 // The same map with the framework's signature compiles; this keeps the
 // wrong-handler test honest about why it fails.
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 class CRightView : public CWnd {
 protected:

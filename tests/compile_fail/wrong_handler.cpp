@@ -1,6 +1,6 @@
 // Must not compile: OnSize is bound to WM_SIZE with a signature that is not
 // the framework's (UINT, int, int).
-#include "platform/afxwin.h"
+#include "platform/afx/afxwin.h"
 
 class CWrongView : public CWnd {
 protected:

@@ -11,8 +11,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/inifile.h"
-#include "platform/winbase.h"
+#include "platform/posix/inifileio.h"
+#include "platform/win/inifile.h"
+#include "platform/win/winbase.h"
 
 namespace {
 
