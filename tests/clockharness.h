@@ -7,8 +7,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <cstring>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/vostrelapp.h"
@@ -16,28 +19,26 @@
 #include "canvas.h"
 #include "clock/vostrelview.h"
 #include "frame/mainframe.h"
+#include "platform/qt/window.h"
 #include "res/resource.h"
 #include "tempdir.h"
 
 // The view with a few windows into it for tests: it counts its timer
-// messages and can be told to keep the window elliptic.
+// messages by id and can be told to keep the window elliptic.
 class TestView : public CVostrelView {
     DECLARE_DYNCREATE(TestView)
 
 public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_TIMER) {
-            ++m_nTimerMessages;
+        if (message == WM_TIMER)
             ++m_timerMessages[UINT(wParam)];
-        }
         return CVostrelView::WindowProc(message, wParam, lParam);
     }
     void SetElliptic() { m_bElliptic = TRUE; }
     const CRect& ClientRect() const { return m_rcClient; }
     CSettingDlg& Dialog() { return m_dlgSetting; }
 
-    int m_nTimerMessages = 0;
     std::map<UINT, int> m_timerMessages;  // by timer id
 };
 
@@ -79,6 +80,11 @@ public:
         if (CWnd* main = m_app.GetMainWnd())
             main->DestroyWindow();
         PumpEvents(0);
+        // The main window's end asked the message loop to quit. A test has
+        // no loop of the program's running, so the request is answered here,
+        // and the modal loops of the next clock in this process run as usual.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
     }
 
     // Creates the frame and the view as a start without arguments does.
@@ -90,8 +96,7 @@ public:
     // Creates the frame and the view without showing them.
     bool StartHidden() { return m_template->OpenDocumentFile(nullptr, FALSE) != nullptr; }
     // Shows the window and waits for its first paint, which builds the back
-    // buffer. The clock's first paint happens once per process, so each test
-    // that needs it runs in a process of its own (ctest does that).
+    // buffer and starts the clock.
     ::testing::AssertionResult ShowAndPaint()
     {
         Frame()->ShowWindow(SW_SHOW);
@@ -99,9 +104,19 @@ public:
             PumpEvents(10);
         if (View()->GetBackBuffer().GetMemDC())
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "no back buffer: the first paint of this process happened "
-                                                "in an earlier test (run the tests through ctest)";
+        return ::testing::AssertionFailure() << "no back buffer: the window was never painted";
     }
+
+    // The timer seam: the period the view's timer runs at, after the
+    // platform's limits (nullopt when the view has no such timer), and
+    // whether the view's timers rest because the window is not shown. The
+    // ticks themselves a test sends as WM_TIMER, instead of waiting for them.
+    std::optional<UINT> TimerPeriod(UINT nIDEvent) const
+    {
+        const auto it = View()->m_hWnd->timers.find(nIDEvent);
+        return it == View()->m_hWnd->timers.end() ? std::nullopt : std::optional<UINT>(it->second.period);
+    }
+    bool TimersHeld() const { return View()->m_hWnd->timersHeld; }
 
     CFrameWnd* Frame() const { return static_cast<CFrameWnd*>(m_app.GetMainWnd()); }
     TestView* View() const { return static_cast<TestView*>(Frame()->GetActiveView()); }
@@ -118,4 +133,19 @@ private:
     TempDir m_dir;
     CVostrelApp m_app;  // its message map routes New and Open
     CSingleDocTemplate* m_template;
+};
+
+// A test of one concern on a running clock: started, shown and painted, with
+// the INI file the test gives.
+class RunningClock : public ::testing::Test {
+public:
+    void Open(const std::string& ini)
+    {
+        m_clock = std::make_unique<ClockHarness>(ini);
+        ASSERT_TRUE(m_clock->Start());
+        ASSERT_TRUE(m_clock->ShowAndPaint());
+    }
+    TestView* View() const { return m_clock->View(); }
+
+    std::unique_ptr<ClockHarness> m_clock;
 };

@@ -5,7 +5,6 @@
 #include <QToolButton>
 
 #include "dialogfixture.h"
-#include "platform/qt/fonts.h"
 #include "platform/win/winbase.h"
 
 namespace {
@@ -209,7 +208,7 @@ TEST_F(SettingDialog, SpinArrowsStepWithTheMouse)
     EXPECT_EQ(Dialog().GetInterval(), 101);
 }
 
-// --- portable helpers --------------------------------------------------------------------
+// --- dialog units ------------------------------------------------------------------------
 
 TEST(MulDiv, RoundsHalfAwayFromZero)
 {
@@ -219,17 +218,6 @@ TEST(MulDiv, RoundsHalfAwayFromZero)
                 {50, 7, -4, -88}, {1, 1, 0, -1}, {INT32_MAX, 2, 1, -1}, {INT32_MAX, 2, 2, INT32_MAX}};
     for (const auto& r : rows)
         EXPECT_EQ(MulDiv(r.a, r.b, r.c), r.expected) << r.a << " * " << r.b << " / " << r.c;
-}
-
-TEST(FontFaces, WindowsFacesMapToInstalledJapaneseFonts)
-{
-    const struct {
-        const char* face;
-        const char* family;
-    } rows[] = {{"ＭＳ Ｐゴシック", "IPAPGothic"}, {"MS PGothic", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"},
-                {"ＭＳ Ｐ明朝", "IPAPMincho"},     {"ＭＳ 明朝", "IPAMincho"},     {"DejaVu Sans", "DejaVu Sans"}};
-    for (const auto& r : rows)
-        EXPECT_EQ(FamilyForFace(QString::fromUtf8(r.face)).toStdString(), r.family) << r.face;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "clockharness.h"
@@ -12,14 +11,8 @@
 constexpr int kBarBoxes[BAR_KIND_COUNT] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_HOUR, IDC_MINUTE, IDC_SECOND,
                                            IDC_MILLISECOND};
 
-class SettingDialog : public ::testing::Test {
+class SettingDialog : public RunningClock {
 public:
-    void Open(const std::string& ini)
-    {
-        m_clock = std::make_unique<ClockHarness>(ini);
-        ASSERT_TRUE(m_clock->Start());
-        ASSERT_TRUE(m_clock->ShowAndPaint());
-    }
     // Runs the settings command with the script driving the dialog.
     void RunSettings(ModalScript& script)
     {
@@ -29,7 +22,6 @@ public:
         EXPECT_EQ(Dialog().m_hWnd, nullptr);  // the dialog window is gone either way
     }
 
-    TestView* View() const { return m_clock->View(); }
     CSettingDlg& Dialog() const { return View()->Dialog(); }
     HWND Item(int id) const { return GetDlgItem(Dialog().m_hWnd, id); }
     bool Checked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -49,6 +41,4 @@ public:
             bars += Dialog().GetShow(kind) ? 'Y' : 'N';
         return bars;
     }
-
-    std::unique_ptr<ClockHarness> m_clock;
 };

@@ -5,10 +5,20 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "dialogfixture.h"
+#include "clockharness.h"
+#include "modalscript.h"
 #include "platform/afx/afxmenu.h"
 
 namespace {
+
+// The clock at (100, 50), 400 x 100, whose face the pointer works on.
+class Pointer : public RunningClock {
+public:
+    void SetUp() override
+    {
+        Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
+    }
+};
 
 // --- the drag ---------------------------------------------------------------------
 
@@ -19,11 +29,10 @@ struct DragRow {
 };
 void PrintTo(const DragRow& r, std::ostream* os) { *os << r.name; }
 
-class Drag : public SettingDialog, public ::testing::WithParamInterface<DragRow> {};
+class Drag : public Pointer, public ::testing::WithParamInterface<DragRow> {};
 
 TEST_P(Drag, MovesTheMainWindowByThePointersOffset)
 {
-    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
     for (const auto& [message, point] : GetParam().messages)
         View()->SendMessage(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(point.x, point.y));
     EXPECT_EQ(m_clock->WindowRect(), CRect(GetParam().topLeft.x, GetParam().topLeft.y,
@@ -48,9 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A release the view never saw (a popup took the pointer) still ends the
 // drag: the next move comes with the button up and moves nothing.
-TEST_F(SettingDialog, AMoveWithTheButtonUpEndsTheDrag)
+TEST_F(Pointer, AMoveWithTheButtonUpEndsTheDrag)
 {
-    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
     QWidget* face = View()->m_hWnd->widget;
     auto send = [face](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, face->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
@@ -66,16 +74,15 @@ TEST_F(SettingDialog, AMoveWithTheButtonUpEndsTheDrag)
 
 // Press, release, double-click, release: the double-click opens the settings
 // instead of starting a drag.
-TEST_F(SettingDialog, DoubleClickOpensTheSettingsWithoutADrag)
+TEST_F(Pointer, DoubleClickOpensTheSettingsWithoutADrag)
 {
-    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
     const LPARAM at = MAKELPARAM(50, 40);
     View()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
     View()->SendMessage(WM_LBUTTONUP, 0, at);
     bool opened = false;
     ModalScript script;
     script.Then([&] {
-        opened = Dialog().m_hWnd != nullptr;
+        opened = View()->Dialog().m_hWnd != nullptr;
         Type(Qt::Key_Escape);
     });
     script.Start();
@@ -89,7 +96,10 @@ TEST_F(SettingDialog, DoubleClickOpensTheSettingsWithoutADrag)
 
 // --- the context menu -------------------------------------------------------------------
 
-TEST(ContextMenu, LoadsTheSixEntriesOfTheFirstPopup)
+// A running clock whose context menu a test opens; its commands.
+class ContextMenu : public RunningClock {};
+
+TEST_F(ContextMenu, LoadsTheSixEntriesOfTheFirstPopup)
 {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_MAINFRAME));
@@ -117,13 +127,13 @@ TEST(ContextMenu, LoadsTheSixEntriesOfTheFirstPopup)
 // The menu's corner is the click in screen coordinates, from the view's
 // window rectangle; a command chosen by keyboard reaches the view (About
 // here, while the clock goes on ticking); the loaded menu is destroyed.
-TEST_F(SettingDialog, RightClickTracksTheMenuAtThePointer)
+TEST_F(ContextMenu, RightClickTracksTheMenuAtThePointer)
 {
     Open("[SETTING]\r\nUPDATE=20\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
     const DWORD userObjects = GetGuiResources(nullptr, GR_USEROBJECTS);
     QPoint corner;
     QStringList texts;
-    int ticksWhileAbout = 0;
+    std::optional<UINT> clockWhileAbout;
     std::string aboutTitle;
     ModalScript script;
     script
@@ -136,14 +146,9 @@ TEST_F(SettingDialog, RightClickTracksTheMenuAtThePointer)
             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
                 QTest::keyClick(menu, key);
         })
-        .Then(
-            [&] {
-                aboutTitle = GetFocus() ? GetFocus()->widget->window()->windowTitle().toStdString() : "";
-                ticksWhileAbout = View()->m_timerMessages[IDT_CLOCK];
-            },
-            300)
         .Then([&] {
-            ticksWhileAbout = View()->m_timerMessages[IDT_CLOCK] - ticksWhileAbout;
+            aboutTitle = GetFocus() ? GetFocus()->widget->window()->windowTitle().toStdString() : "";
+            clockWhileAbout = m_clock->TimerPeriod(IDT_CLOCK);
             Type(Qt::Key_Return);
         });
     script.Start();
@@ -154,12 +159,12 @@ TEST_F(SettingDialog, RightClickTracksTheMenuAtThePointer)
     PumpEvents(50);  // the chosen command is posted
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(aboutTitle, "TARVIK");
-    EXPECT_GE(ticksWhileAbout, 5);
+    EXPECT_EQ(clockWhileAbout, 20u);  // the clock runs on while the box is open
 }
 
 // --- Exit ---------------------------------------------------------------------------------
 
-TEST_F(SettingDialog, ExitReturnsBeforeTheWindowClosesAndTheCloseSaves)
+TEST_F(ContextMenu, ExitReturnsBeforeTheWindowClosesAndTheCloseSaves)
 {
     Open("[SETTING]\r\nUPDATE=10000\r\n");
     m_clock->Frame()->SetWindowPos(nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

@@ -1,14 +1,13 @@
 // The surprise command of a running clock on the offscreen platform (an 800 x
-// 800 screen), with each prank chosen through the random generator's seed;
-// and the pieces it stands on: screen drawing, code page 932 and the MCI shim.
+// 800 screen), with each prank chosen through the random generator's seed,
+// and the window effects it leaves running: the shake and the ellipse.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 #include <cstdlib>
 
-#include "canvas.h"
-#include "dialogfixture.h"
-#include "platform/win/codepage.h"
+#include "clockharness.h"
 #include "platform/posix/mcicdrom.h"
 #include "platform/qt/overlay.h"
 #include "surprise/sendmci.h"
@@ -27,7 +26,7 @@ unsigned SeedFor(int prank)
     }
 }
 
-class Surprise : public SettingDialog {
+class Surprise : public RunningClock {
 public:
     void SetUp() override
     {
@@ -40,12 +39,7 @@ public:
         View()->SendMessage(WM_COMMAND, ID_SURPRISE);
     }
     QRegion Mask() const { return m_clock->Frame()->m_hWnd->widget->mask(); }
-    int ShakeTicksIn(int milliseconds)
-    {
-        const int before = View()->m_timerMessages[IDT_SHAKE];
-        PumpEvents(milliseconds);
-        return View()->m_timerMessages[IDT_SHAKE] - before;
-    }
+    std::optional<UINT> Shake() const { return m_clock->TimerPeriod(IDT_SHAKE); }
     static QImage Screen()
     {
         QWidget* drawing = ScreenDrawingWindow();
@@ -69,7 +63,7 @@ TEST_F(Surprise, CdTrayOnANonDriveChangesNothing)
     EXPECT_EQ(m_clock->WindowRect(), CRect(200, 300, 600, 400));
     EXPECT_TRUE(Mask().isEmpty());
     EXPECT_EQ(ScreenDrawingWindow(), nullptr);
-    EXPECT_EQ(ShakeTicksIn(250), 0);
+    EXPECT_EQ(Shake(), std::nullopt);
     std::string strReturn = "x", strError;
     EXPECT_EQ(SendMciCommand("set cdaudio door open", strReturn, strError), MCIERR_UNSUPPORTED_FUNCTION);
     EXPECT_EQ(strReturn, "");
@@ -87,17 +81,32 @@ TEST_F(Surprise, EllipseFitsTheWindowAndStaysForLaterResizes)
     EXPECT_TRUE(IsEllipseOf(Mask(), 300, 200));  // the next resize is elliptic again
 }
 
-TEST_F(Surprise, ShakeTicksEvery100msUntilTheNextSurprise)
+TEST_F(Surprise, ShakeRunsEvery100msUntilTheNextSurprise)
 {
     Run(kShake);
-    EXPECT_GE(ShakeTicksIn(550), 4);
+    EXPECT_EQ(Shake(), 100u);
     Run(kHugeCharacter);
-    const CRect where = m_clock->WindowRect();
-    EXPECT_EQ(ShakeTicksIn(350), 0);
-    EXPECT_EQ(where, m_clock->WindowRect());  // the window stays where the last tick left it
+    EXPECT_EQ(Shake(), std::nullopt);
     Run(kShake);
     Run(kShake);  // stopped and started again
-    EXPECT_GE(ShakeTicksIn(550), 4);
+    EXPECT_EQ(Shake(), 100u);
+}
+
+// Each shake tick moves the window by -4 to +4 pixels each way from where it
+// is; the size never changes.
+TEST_F(Surprise, ShakeTickMovesTheWindowByAtMostFourPixels)
+{
+    int moves = 0;
+    for (int i = 0; i < 60; ++i) {
+        const CRect before = m_clock->WindowRect();
+        View()->SendMessage(WM_TIMER, IDT_SHAKE);
+        const CRect after = m_clock->WindowRect();
+        EXPECT_LE(std::abs(after.left - before.left), 4);
+        EXPECT_LE(std::abs(after.top - before.top), 4);
+        EXPECT_EQ(after.Size(), CSize(400, 100));
+        moves += !(after == before);
+    }
+    EXPECT_GT(moves, 30);  // all but a few of 60 random ticks move the window
 }
 
 TEST_F(Surprise, HugeCharacterBlackOnWhiteAtTheTopCentre)
@@ -173,109 +182,6 @@ TEST_F(Surprise, AThousandSurprisesLeaveNoGdiObjects)
             PumpEvents(0);
     }
     EXPECT_EQ(GetGuiResources(nullptr, GR_GDIOBJECTS), before);
-}
-
-// --- text and rectangles in a bitmap -----------------------------------------------------
-
-TEST(ScreenContext, RectangleLeavesOutItsRightAndBottomEdges)
-{
-    Canvas canvas(10, 10, RGB(255, 255, 255));
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    HGDIOBJ old = SelectObject(*canvas.DC(), red);
-    Rectangle(*canvas.DC(), 2, 3, 7, 8);
-    EXPECT_EQ(SelectObject(*canvas.DC(), old), red);
-    EXPECT_TRUE(DeleteObject(red));
-    const char* expected[] = {"..........", "..........", "..........", "..#####...", "..#rrr#...",
-                              "..#rrr#...", "..#rrr#...", "..#####...", "..........", ".........."};
-    for (int y = 0; y < 10; ++y) {
-        std::string row;
-        for (int x = 0; x < 10; ++x)
-            row += canvas.At(x, y) == RGB(0, 0, 0) ? '#' : canvas.At(x, y) == RGB(255, 0, 0) ? 'r' : '.';
-        EXPECT_EQ(row, expected[y]) << y;
-    }
-}
-
-TEST(ScreenContext, SystemFontDescriptionAndSelection)
-{
-    LOGFONTA lf;
-    ASSERT_EQ(GetObjectA(GetStockObject(SYSTEM_FONT), sizeof lf, &lf), 60);
-    EXPECT_STREQ(lf.lfFaceName, "System");
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    HDC screen = GetDC(nullptr);
-    HFONT font = CreateFontIndirectA(&lf);
-    EXPECT_EQ(SelectObject(screen, font), GetStockObject(SYSTEM_FONT));
-    EXPECT_FALSE(DeleteObject(font));  // still selected
-    SelectObject(screen, GetStockObject(SYSTEM_FONT));
-    EXPECT_TRUE(DeleteObject(font));
-    EXPECT_TRUE(DeleteObject(GetStockObject(SYSTEM_FONT)));  // harmless: stock objects stay
-    EXPECT_EQ(GetObjectA(GetStockObject(SYSTEM_FONT), sizeof lf, &lf), 60);
-    ReleaseDC(nullptr, screen);
-}
-
-// --- code page 932 and the MCI shim ---------------------------------------------------------
-
-TEST(CodePage, ShiftJisToUtf8)
-{
-    const struct {
-        const char* bytes;
-        const char* utf8;
-    } rows[] = {{"\x92\xE5", "貞"},
-                {"\x82\x6C\x82\x72\x20\x82\x6F\x96\xBE\x92\xA9", "ＭＳ Ｐ明朝"},
-                {"System", "System"},
-                {"\xB7\xAC\xDD\xBE\xD9", "ｷｬﾝｾﾙ"},
-                {"a\x81", "a\xEF\xBF\xBD"},  // a lead byte cut off: U+FFFD
-                {"", ""}};
-    for (const auto& row : rows)
-        EXPECT_EQ(CodePageToUtf8(CP_SHIFTJIS, row.bytes), row.utf8) << row.utf8;
-    EXPECT_EQ(CodePageToUtf8(CP_UTF8, "貞"), "貞");
-}
-
-TEST(Mci, CommandsInAnyCaseAndSpacing)
-{
-    const struct {
-        const char* command;
-        MciCommand parsed;
-    } rows[] = {{"set cdaudio door open", MciCommand::OpenDoor},
-                {"  SET   CDAudio\tDOOR Open ", MciCommand::OpenDoor},
-                {"set cdaudio door closed", MciCommand::CloseDoor},
-                {"set cdaudio door", MciCommand::Unrecognised},
-                {"set cdaudio door open wait", MciCommand::Unrecognised},
-                {"set cdaudio door ajar", MciCommand::Unrecognised},
-                {"play cdaudio", MciCommand::Unrecognised},
-                {"", MciCommand::Unrecognised}};
-    for (const auto& row : rows)
-        EXPECT_EQ(ParseMciCommand(row.command), row.parsed) << '"' << row.command << '"';
-}
-
-TEST(Mci, EveryResultHasItsText)
-{
-    const MCIERROR codes[] = {0, MCIERR_UNRECOGNIZED_COMMAND, MCIERR_HARDWARE, MCIERR_CANNOT_LOAD_DRIVER,
-                              MCIERR_UNSUPPORTED_FUNCTION, MCIERR_DEVICE_LOCKED, MCIERR_DEVICE_NOT_INSTALLED};
-    char text[255];
-    for (MCIERROR code : codes) {
-        EXPECT_TRUE(mciGetErrorStringA(code, text, sizeof text)) << code;
-        EXPECT_GT(std::strlen(text), 3u) << code;
-    }
-    EXPECT_FALSE(mciGetErrorStringA(999, text, sizeof text));
-    char small[8];
-    mciGetErrorStringA(MCIERR_HARDWARE, small, sizeof small);
-    EXPECT_EQ(std::strlen(small), 6u);  // two whole characters, never half of one
-}
-
-TEST(Mci, TrayOfDevicesThatAreNoDrive)
-{
-    const struct {
-        std::vector<std::string> devices;
-        MCIERROR result;
-    } rows[] = {{{}, MCIERR_DEVICE_NOT_INSTALLED},
-                {{"/nonexistent/cdrom"}, MCIERR_DEVICE_NOT_INSTALLED},
-                {{"/nonexistent/cdrom", "/dev/null"}, MCIERR_UNSUPPORTED_FUNCTION},
-                {{"/tmp"}, MCIERR_UNSUPPORTED_FUNCTION}};
-    for (const auto& row : rows)
-        EXPECT_EQ(MoveCdTray(row.devices, true), row.result) << row.devices.size();
-    MciSetCdDevicesForTesting({"/nonexistent/cdrom"});
-    EXPECT_EQ(mciSendStringA("set cdaudio door closed", nullptr, 0, nullptr), MCIERR_DEVICE_NOT_INSTALLED);
-    EXPECT_EQ(mciSendStringA("eject", nullptr, 0, nullptr), MCIERR_UNRECOGNIZED_COMMAND);
 }
 
 }  // namespace
