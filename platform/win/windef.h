@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #ifdef _WIN32
-#include "platform/win32/winsdk.h"
+#include "platform/win32/sdk/winsdk.h"
 #else
 
 using BOOL = int;

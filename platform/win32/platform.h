@@ -1,7 +1,7 @@
 // The Windows backend's own pieces that its files share.
 #pragma once
 
-#include "platform/win32/winsdk.h"
+#include "platform/win32/sdk/winsdk.h"
 
 // Posted to the main window to close the program from outside (Ctrl+C, the
 // console closing): every modal loop ends first, then the window gets WM_CLOSE.

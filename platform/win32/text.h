@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/win32/winsdk.h"
+#include "platform/win32/sdk/winsdk.h"
 
 inline std::wstring Widen(const char* utf8, int length = -1, UINT codePage = CP_UTF8)
 {

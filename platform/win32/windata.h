@@ -2,7 +2,7 @@
 // go to and the data that procedure reaches.
 #pragma once
 
-#include "platform/win32/winsdk.h"
+#include "platform/win32/sdk/winsdk.h"
 
 struct AfxWindowData {
     WNDPROC proc = nullptr;

@@ -1,5 +1,5 @@
 // The system's own Windows headers, as the Windows build of the framework
-// takes them: without min and max macros, and with the ANSI ("A") names,
+// (and platform/win's headers there) takes them: without min and max macros, and with the ANSI ("A") names,
 // whose text is UTF-8 there since the executable's manifest asks for the
 // UTF-8 code page.
 #pragma once
