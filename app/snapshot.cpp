@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "clock/clockface.h"
-#include "platform/afx/afxbackend.h"
 #include "frame/mainframe.h"
+#include "platform/afx/afxbackend.h"
 #include "settings/settingsprofile.h"
 
 bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)

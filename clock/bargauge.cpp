@@ -1,7 +1,7 @@
 #include "clock/bargauge.h"
 
-#include "res/barkind.h"
 #include "clock/gaugescale.h"
+#include "res/barkind.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "res/barkind.h"
 #include "platform/afx/afxwin.h"
+#include "res/barkind.h"
 #include "settings/settingdlg.h"
 
 // The shown flags of a BARS value: 1 where the character is an upper-case 'Y'.

@@ -8,10 +8,10 @@
 #include <QWindow>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/win/commdlg.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/window.h"
+#include "platform/win/commdlg.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include <QPushButton>
 #include <cstring>
 
-#include "platform/win/winuser.h"
 #include "platform/afx/afxbackend.h"
-#include "platform/win/winres.h"
-#include "platform/win/commctrl.h"
 #include "platform/qt/window.h"
+#include "platform/win/commctrl.h"
+#include "platform/win/winres.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

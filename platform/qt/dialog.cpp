@@ -4,13 +4,13 @@
 // default processing.
 #include <QKeyEvent>
 
-#include "platform/win/winuser.h"
 #include "platform/afx/afxbackend.h"
-#include "platform/win/winres.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/window.h"
 #include "platform/win/winbase.h"
+#include "platform/win/winres.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

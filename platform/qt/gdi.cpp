@@ -3,8 +3,8 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/qt/menuhandle.h"
 #include "platform/qt/gdiobjects.h"
+#include "platform/qt/menuhandle.h"
 #include "platform/qt/window.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <functional>
 
-#include "platform/win/codepage.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/overlay.h"
+#include "platform/win/codepage.h"
 
 namespace {
 

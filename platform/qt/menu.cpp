@@ -3,11 +3,10 @@
 #include <QAction>
 #include <QMenu>
 
-#include "platform/win/winuser.h"
-#include "platform/win/winuser.h"
 #include "platform/qt/menuhandle.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/window.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

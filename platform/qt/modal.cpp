@@ -4,9 +4,9 @@
 #include <map>
 #include <vector>
 
-#include "platform/win/winuser.h"
 #include "platform/afx/afxbackend.h"
 #include "platform/qt/window.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

@@ -20,13 +20,13 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/win/winres.h"
-#include "platform/win/imagefile.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/overlay.h"
 #include "platform/qt/window.h"
+#include "platform/win/imagefile.h"
+#include "platform/win/winres.h"
 
 #include <xcb/xcb.h>
 

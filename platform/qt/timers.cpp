@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/win/winuser.h"
 #include "platform/qt/window.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "platform/win/winres.h"
-#include "platform/win/commctrl.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/window.h"
+#include "platform/win/commctrl.h"
+#include "platform/win/winres.h"
 
 namespace {
 

@@ -10,9 +10,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/win/winuser.h"
+#include "platform/afx/afxbackend.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/overlay.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

@@ -2,9 +2,10 @@
 // focus and activation, window text and dialog items.
 #include <QApplication>
 
-#include "platform/win/winuser.h"
+#include "platform/afx/afxbackend.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/window.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

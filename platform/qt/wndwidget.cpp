@@ -9,11 +9,11 @@
 
 #include <algorithm>
 
-#include "platform/win/winuser.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/showpixels.h"
 #include "platform/qt/window.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win/winuser.h"
 #include "platform/afx/afxbackend.h"
+#include "platform/win/winuser.h"
 #include "platform/win32/platform.h"
 #include "platform/win32/text.h"
 #include "platform/win32/windata.h"

@@ -2,6 +2,7 @@
 // subclassing, and the data each window carries.
 #include "platform/win32/windata.h"
 
+#include "platform/afx/afxbackend.h"
 #include "platform/win/winuser.h"
 
 namespace {
