@@ -1,6 +1,5 @@
 #include "clock/bargauge.h"
 
-#include "clock/gaugescale.h"
 #include "res/barkind.h"
 
 namespace {
@@ -11,14 +10,14 @@ constexpr int kMarkHeight = 2;
 // Space below a bar, before the next one.
 constexpr int kGap = 10;
 
-CalendarFields LocalFields(const CTime& time)
+}  // namespace
+
+CalendarFields LocalCalendarFields(const CTime& time)
 {
     struct tm local;
     time.GetLocalTm(&local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
-
-}  // namespace
 
 CBarGauge::CBarGauge(int nKind) : m_nKind(nKind), m_crColor(RGB(128, 80, 128)) {}
 
@@ -27,7 +26,7 @@ CBarGauge::Layout CBarGauge::Measure(int nWidth, const _timeb* pSample)
     CalendarFields fields{};
     if (m_nKind != BAR_MILLISECOND) {
         m_time = CTime(pSample->time);
-        fields = LocalFields(m_time);
+        fields = LocalCalendarFields(m_time);
     }
     const GaugeScale scale = ComputeGaugeScale(m_nKind, fields, pSample->millitm);
     const int span = nWidth - 2 * kMargin;

@@ -2,6 +2,7 @@
 // period, with one-pixel tick marks along its top edge.
 #pragma once
 
+#include "clock/gaugescale.h"
 #include "platform/afx/afxgdi.h"
 #include "platform/afx/afxtime.h"
 #include "platform/win/timeb.h"
@@ -36,3 +37,6 @@ private:
     int m_nKind;
     COLORREF m_crColor;
 };
+
+// The local calendar fields of a moment, as the gauges read them.
+CalendarFields LocalCalendarFields(const CTime& time);

@@ -34,6 +34,19 @@ void CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& set
     m_last = look;
 }
 
+int CClockFace::MsUntilChange(const _timeb& sample) const
+{
+    const CTime now(sample.time);
+    const CalendarFields fields = LocalCalendarFields(now);
+    const CalendarFields nextSecond = LocalCalendarFields(CTime(sample.time + 1));
+    const int span = m_last.client.right - 2 * CBarGauge::kBarLeft;
+    int soonest = kTickHorizonMs;
+    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
+        if (m_last.show[kind] == 1)
+            soonest = std::min(soonest, MsUntilBarChanges(kind, fields, nextSecond, sample.millitm, span));
+    return soonest;
+}
+
 CClockFace::Look CClockFace::Measure(const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample) const
 {
     Look look;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clock/bargauge.h"
+#include "clock/nexttick.h"
 #include "res/barkind.h"
 #include "settings/settingdlg.h"
 
@@ -31,6 +32,10 @@ public:
 
     // The buffer was made anew and holds no face: the next one is drawn whole.
     void Forget() { m_last.drawn = false; }
+
+    // How many milliseconds after the sample of the last face a shown bar
+    // will first look different, looking no more than kTickHorizonMs ahead.
+    int MsUntilChange(const _timeb& sample) const;
 
 private:
     // What a face looks like, as far as the next one's drawing depends on it.

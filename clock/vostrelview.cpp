@@ -25,7 +25,7 @@ BEGIN_MESSAGE_MAP(CVostrelView, CView)
 END_MESSAGE_MAP()
 
 CVostrelView::CVostrelView()
-    : m_pGauge{}, m_bDragging(FALSE), m_bElliptic(FALSE), m_bFirstPaint(TRUE), m_face(m_pGauge)
+    : m_pGauge{}, m_bDragging(FALSE), m_bElliptic(FALSE), m_bFirstPaint(TRUE), m_face(m_pGauge), m_nTickPeriod(0)
 {
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
         m_pGauge[kind] = new CBarGauge(kind);
@@ -49,7 +49,7 @@ void CVostrelView::OnDraw(CDC* pDC)
     m_backBuffer.SetTargetDC(pDC);
     if (m_bFirstPaint) {
         m_bFirstPaint = FALSE;
-        SetTimer(IDT_CLOCK, UINT(m_dlgSetting.GetInterval()), nullptr);
+        SetClockTimer(Interval());
         RecreateBackBuffer();
     }
     m_backBuffer.Blit();
@@ -59,8 +59,13 @@ void CVostrelView::RecreateBackBuffer()
 {
     GetClientRect(m_rcClient);
     CClientDC dc(this);
-    if (m_backBuffer.Create(m_rcClient, &dc))
-        m_face.Forget();  // the new buffer holds no face yet
+    if (!m_backBuffer.Create(m_rcClient, &dc))
+        return;
+    // The new buffer is white: the next tick draws a whole face, and comes
+    // within the interval even while the clock waits for a slow bar.
+    m_face.Forget();
+    if (m_nTickPeriod > Interval())
+        SetClockTimer(Interval());
 }
 
 void CVostrelView::OnSize(UINT, int, int)
@@ -94,8 +99,9 @@ void CVostrelView::OnTimer(UINT nIDEvent)
 void CVostrelView::OnSetting()
 {
     KillTimer(IDT_CLOCK);
+    m_nTickPeriod = 0;
     m_dlgSetting.DoModal();
-    SetTimer(IDT_CLOCK, UINT(m_dlgSetting.GetInterval()), nullptr);
+    SetClockTimer(Interval());
 }
 
 void CVostrelView::OnClockTick()
@@ -108,6 +114,25 @@ void CVostrelView::OnClockTick()
     m_face.Compose(pDC, m_rcClient, m_dlgSetting, sample);
     InvalidateRect(nullptr, FALSE);
     UpdateWindow();
+    ScheduleNextTick(m_face.MsUntilChange(sample));
+}
+
+// The clock ticks at its interval while a shown bar changes within it.
+// Otherwise the next tick comes when the first one will change, but within a
+// second: a slow face wakes the program once a second, not at every interval.
+void CVostrelView::ScheduleNextTick(int msUntilChange)
+{
+    const UINT period = NextTickPeriod(Interval(), msUntilChange);
+    // At the interval the timer runs on by itself; a longer wait is counted
+    // from this tick.
+    if (period != Interval() || m_nTickPeriod != Interval())
+        SetClockTimer(period);
+}
+
+void CVostrelView::SetClockTimer(UINT nPeriod)
+{
+    SetTimer(IDT_CLOCK, nPeriod, nullptr);
+    m_nTickPeriod = nPeriod;
 }
 
 void CVostrelView::OnDestroy()

@@ -43,6 +43,11 @@ protected:
 
 protected:
     void OnClockTick();
+    void ScheduleNextTick(int msUntilChange);
+    // Starts (or restarts) the clock timer at the period.
+    void SetClockTimer(UINT nPeriod);
+    // The refresh interval, as the clock timer takes it.
+    UINT Interval() const { return UINT(m_dlgSetting.GetInterval()); }
     // The surprise command's lasting window effects (surprise/windoweffects.cpp).
     void OnShakeTick();
     void ApplyEllipticRegion();
@@ -58,4 +63,5 @@ protected:
     BOOL m_bElliptic;  // the main window is to be elliptic from now on
     BOOL m_bFirstPaint;  // no paint yet: the first one starts the clock
     CClockFace m_face;   // draws with m_pGauge, and knows the last face drawn
+    UINT m_nTickPeriod;  // the clock timer's period: the interval or longer; 0 while it is stopped
 };

@@ -44,11 +44,14 @@ TEST(ClockView, FirstPaintBuildsAWhiteBufferAndStartsTheClock)
 }
 
 // Timer periods: below 10 ms the clock runs at 10 ms, and a huge period (a
-// negative UPDATE read as unsigned) waits as long as a timer can; neither spins.
+// negative UPDATE read as unsigned) waits as long as a timer can; neither
+// spins. After a tick a face that changes within the interval keeps it; a
+// slow face waits for its next change, but never more than a second.
 struct IntervalRow {
     const char* name;
-    const char* update;
-    UINT period;
+    const char* ini;
+    UINT period;                   // from the first paint
+    UINT afterTickMin, afterTickMax;  // after a tick
 };
 void PrintTo(const IntervalRow& r, std::ostream* os) { *os << r.name; }
 
@@ -56,17 +59,39 @@ class ClockInterval : public ::testing::TestWithParam<IntervalRow> {};
 
 TEST_P(ClockInterval, RunsWithinTheTimerLimits)
 {
-    ClockHarness clock(std::string("[SETTING]\r\nUPDATE=") + GetParam().update + "\r\n");
+    ClockHarness clock(std::string("[SETTING]\r\n") + GetParam().ini);
     ASSERT_TRUE(clock.Start());
     ASSERT_TRUE(clock.ShowAndPaint());
     EXPECT_EQ(clock.TimerPeriod(IDT_CLOCK), GetParam().period);
+    clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
+    const UINT afterTick = clock.TimerPeriod(IDT_CLOCK).value_or(0);
+    EXPECT_GE(afterTick, GetParam().afterTickMin);
+    EXPECT_LE(afterTick, GetParam().afterTickMax);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ClockInterval,
-                         ::testing::Values(IntervalRow{"Zero", "0", 10}, IntervalRow{"One", "1", 10},
-                                           IntervalRow{"Fifty", "50", 50}, IntervalRow{"TenSeconds", "10000", 10000},
-                                           IntervalRow{"MinusOne", "-1", 0x7FFFFFFF}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ClockInterval,
+    ::testing::Values(IntervalRow{"Zero", "UPDATE=0\r\n", 10, 10, 10}, IntervalRow{"One", "UPDATE=1\r\n", 10, 10, 10},
+                      IntervalRow{"Fifty", "UPDATE=50\r\n", 50, 50, 50},
+                      IntervalRow{"TenSeconds", "UPDATE=10000\r\n", 10000, 10000, 10000},
+                      IntervalRow{"MinusOne", "UPDATE=-1\r\n", 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF},
+                      IntervalRow{"YearOnly", "UPDATE=50\r\nBARS=YNNNNNN\r\n", 50, 51, 1000},
+                      IntervalRow{"HourAndMinute", "UPDATE=50\r\nBARS=NNNYYNN\r\n", 50, 51, 1000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A resize leaves a white buffer: a slow face's clock comes back to its
+// interval, so the face is there again as soon as it would have been.
+TEST(ClockView, ResizeBringsASlowFacesTickWithinTheInterval)
+{
+    ClockHarness clock("[SETTING]\r\nUPDATE=50\r\nBARS=YNNNNNN\r\n");
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
+    EXPECT_GT(clock.TimerPeriod(IDT_CLOCK), 50u);
+    clock.Frame()->SetWindowPos(nullptr, 0, 0, 500, 180, SWP_NOMOVE | SWP_NOZORDER);
+    PumpEvents(20);
+    EXPECT_EQ(clock.TimerPeriod(IDT_CLOCK), 50u);
+}
 
 // While the display shows the window nowhere its timers rest (no wake-up at
 // all); shown again, the clock ticks at once and then at its interval.

@@ -37,6 +37,23 @@ test_face_at_fixed_time() {
     stop_clock
 }
 
+# A face that changes slowly wakes the clock about once a second; when the
+# time steps (the clock set, summer time, a resume) it catches up within it.
+test_slow_face_catches_up() {
+    start_xvfb
+    echo '2024-05-17 12:30:00' >"$work/now"
+    frozen_by_file "$work/now"
+    start_clock '[SETTING]\r\nBARS=NNNYNNN\r\nWINRIGHT=428\r\nWINBOTTOM=108\r\n' "${frozen[@]}"
+    sleep 1.2
+    import -window root "$work/shot.png"
+    check_hour_face "$work/shot.png" 4 4
+    echo '2024-05-17 18:00:00' >"$work/now"
+    sleep 1.2
+    import -window root "$work/shot.png"
+    expect_eq "$(columns_of "$work/shot.png" 54 444 '#008484' | wc -w)" 300 "hour bar width a second after 18:00"
+    stop_clock
+}
+
 # At a device pixel ratio of 2 every pixel of the face becomes a sharp 2 x 2
 # block: the marks are exactly two device pixels wide, with no blended colours.
 test_hidpi_face() {

@@ -20,6 +20,14 @@ frozen_at() {
     frozen=(env "LD_PRELOAD=$lib" "FAKETIME=$1" FAKETIME_DONT_FAKE_MONOTONIC=1)
 }
 
+# The same, with the wall clock read from a file at every look, so that a
+# test can step the time while the clock runs.
+frozen_by_file() {
+    local lib
+    lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
+    frozen=(env "LD_PRELOAD=$lib" "FAKETIME_TIMESTAMP_FILE=$1" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
 # A failure shows what the clocks said too, which is where a crash or a
 # refused display shows up.
 fail() {
