@@ -24,14 +24,20 @@ int BarHeight(int clientBottom, int nShown)
     return std::max(1, (clientBottom - (nShown + 1) * kBarSpacing) / nShown);
 }
 
-void CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample)
+BOOL CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample)
 {
     const Look look = Measure(rcClient, settings, sample);
-    if (OnlyLengthsChange(look))
+    BOOL bChanged = TRUE;
+    if (OnlyLengthsChange(look)) {
+        bChanged = FALSE;
+        for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
+            bChanged |= look.show[kind] == 1 && look.bars[kind].length != m_last.bars[kind].length;
         DrawLengthChanges(pDC, look);
-    else
+    } else {
         DrawWhole(pDC, look, sample);
+    }
     m_last = look;
+    return bChanged;
 }
 
 int CClockFace::MsUntilChange(const _timeb& sample) const

@@ -28,7 +28,8 @@ public:
 
     // Fills the client rectangle with the background colour, then draws each
     // shown bar from the year down, all at the instant of the one sample.
-    void Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample);
+    // FALSE when the buffer holds the very picture it held before.
+    BOOL Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample);
 
     // The buffer was made anew and holds no face: the next one is drawn whole.
     void Forget() { m_last.drawn = false; }

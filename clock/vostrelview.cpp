@@ -111,9 +111,11 @@ void CVostrelView::OnClockTick()
         return;  // the buffer is built at the first paint
     _timeb sample;
     _ftime(&sample);
-    m_face.Compose(pDC, m_rcClient, m_dlgSetting, sample);
-    InvalidateRect(nullptr, FALSE);
-    UpdateWindow();
+    // A picture the window shows already needs no paint.
+    if (m_face.Compose(pDC, m_rcClient, m_dlgSetting, sample)) {
+        InvalidateRect(nullptr, FALSE);
+        UpdateWindow();
+    }
     ScheduleNextTick(m_face.MsUntilChange(sample));
 }
 
@@ -123,9 +125,9 @@ void CVostrelView::OnClockTick()
 void CVostrelView::ScheduleNextTick(int msUntilChange)
 {
     const UINT period = NextTickPeriod(Interval(), msUntilChange);
-    // At the interval the timer runs on by itself; a longer wait is counted
-    // from this tick.
-    if (period != Interval() || m_nTickPeriod != Interval())
+    // The timer has just fired: at the same period it fires again that long
+    // from now by itself.
+    if (period != m_nTickPeriod)
         SetClockTimer(period);
 }
 
