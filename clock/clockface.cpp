@@ -40,16 +40,24 @@ BOOL CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& set
     return bChanged;
 }
 
-int CClockFace::MsUntilChange(const _timeb& sample) const
+int CClockFace::MsUntilChange(const _timeb& sample, int msEnough) const
 {
-    const CTime now(sample.time);
-    const CalendarFields fields = LocalCalendarFields(now);
-    const CalendarFields nextSecond = LocalCalendarFields(CTime(sample.time + 1));
     const int span = m_last.client.right - 2 * CBarGauge::kBarLeft;
+    // The fast bars first: a change within msEnough ends the search, and
+    // the calendar is looked up only for the slower ones.
     int soonest = kTickHorizonMs;
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
-        if (m_last.show[kind] == 1)
-            soonest = std::min(soonest, MsUntilBarChanges(kind, fields, nextSecond, sample.millitm, span));
+    CalendarFields fields{}, nextSecond{};
+    bool looked = false;
+    for (int kind = BAR_KIND_COUNT - 1; kind >= 0 && soonest > msEnough; --kind) {
+        if (m_last.show[kind] != 1)
+            continue;
+        if (kind != BAR_MILLISECOND && !looked) {
+            fields = LocalCalendarFields(CTime(sample.time));
+            nextSecond = LocalCalendarFields(CTime(sample.time + 1));
+            looked = true;
+        }
+        soonest = std::min(soonest, MsUntilBarChanges(kind, fields, nextSecond, sample.millitm, span));
+    }
     return soonest;
 }
 

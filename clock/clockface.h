@@ -35,8 +35,9 @@ public:
     void Forget() { m_last.drawn = false; }
 
     // How many milliseconds after the sample of the last face a shown bar
-    // will first look different, looking no more than kTickHorizonMs ahead.
-    int MsUntilChange(const _timeb& sample) const;
+    // will first look different, looking no more than kTickHorizonMs ahead;
+    // once a bar changes within msEnough, the others are not looked at.
+    int MsUntilChange(const _timeb& sample, int msEnough) const;
 
 private:
     // What a face looks like, as far as the next one's drawing depends on it.

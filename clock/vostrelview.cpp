@@ -1,5 +1,6 @@
 #include "clock/vostrelview.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -116,7 +117,7 @@ void CVostrelView::OnClockTick()
         InvalidateRect(nullptr, FALSE);
         UpdateWindow();
     }
-    ScheduleNextTick(m_face.MsUntilChange(sample));
+    ScheduleNextTick(m_face.MsUntilChange(sample, int(std::min<UINT>(Interval(), kTickHorizonMs))));
 }
 
 // The clock ticks at its interval while a shown bar changes within it.
