@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "platform/win/profilepath.h"
 #include "tempdir.h"
 
@@ -45,23 +47,32 @@ TEST(ProfilePathInConfigTest, FollowsXdgConfigHome)
     EXPECT_EQ(ProfilePathInConfig("/usr/bin/tarvik", "", ""), home + "/.config/tarvik/tarvik.ini");
 }
 
-TEST(ChooseProfilePathTest, BesideTheExecutableWhenItCanBeWritten)
-{
-    TempDir dir;
-    const std::string exe = dir.File("tarvik");
-    EXPECT_EQ(ChooseProfilePath(exe), dir.File("tarvik.ini"));  // can be created
-
-    WriteText(dir.File("tarvik.ini"), "[SETTING]\n");
-    EXPECT_EQ(ChooseProfilePath(exe), dir.File("tarvik.ini"));  // can be written
-}
-
-TEST(ChooseProfilePathTest, ConfigFolderWhenTheExecutableFolderIsReadOnly)
+// Beside the executable when that file can be written or made there, in the
+// user's configuration folder otherwise; an installed copy (in the bin folder
+// it was built for) never writes into that folder, even as root.
+TEST(ChooseProfilePathTest, BesideOrInTheConfigFolder)
 {
     TempDir dir;
     TempDir config;
-    mkdir(dir.File("bin").c_str(), 0555);
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
-    EXPECT_EQ(ChooseProfilePath(dir.File("bin/tarvik")), config.File("tarvik/tarvik.ini"));
+    mkdir(dir.File("ro").c_str(), 0555);
+    const struct {
+        const char* name;
+        std::string module;
+        std::function<void()> setUp;
+        std::string expected;
+    } rows[] = {
+        {"CanBeMade", dir.File("tarvik"), [] {}, dir.File("tarvik.ini")},
+        {"CanBeWritten", dir.File("tarvik"), [&] { WriteText(dir.File("tarvik.ini"), "[SETTING]\n"); },
+         dir.File("tarvik.ini")},
+        {"ReadOnlyFolder", dir.File("ro/tarvik"), [] {}, config.File("tarvik/tarvik.ini")},
+        {"InstalledCopy", TARVIK_INSTALL_BINDIR "/tarvik-not-installed", [] {},
+         config.File("tarvik/tarvik-not-installed.ini")},
+    };
+    for (const auto& row : rows) {
+        row.setUp();
+        EXPECT_EQ(ChooseProfilePath(row.module), row.expected) << row.name;
+    }
     unsetenv("XDG_CONFIG_HOME");
 }
 

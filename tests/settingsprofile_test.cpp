@@ -1,7 +1,12 @@
 // The display settings in the INI file: what a start reads and what a close writes.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "settings/settingsprofile.h"
@@ -166,16 +171,58 @@ TEST_F(SettingsProfileTest, OtherContentSurvivesByteForByte)
               "x=1");
 }
 
-TEST(SettingsProfileFolder, FirstSaveCreatesTheConfigFolder)
+#ifndef _WIN32
+// A save says in one line which file it could not write and why, whatever
+// step failed; one that succeeds says nothing. The file's folder is made
+// on the way (mode 0700).
+struct SaveRow {
+    const char* name;
+    const char* ini;                           // the profile, in a fresh folder
+    std::function<void(const TempDir&)> setUp;  // what stands in the way
+    const char* reason;                        // nullptr: saved, nothing said
+};
+void PrintTo(const SaveRow& r, std::ostream* os) { *os << r.name; }
+
+class SettingsSave : public ::testing::TestWithParam<SaveRow> {};
+
+TEST_P(SettingsSave, SaysWhatCouldNotBeWritten)
 {
+    const SaveRow& r = GetParam();
     TempDir dir;
+    r.setUp(dir);
     CWinApp app;
-    const std::string ini = dir.File("config/tarvik/tarvik.ini");
+    const std::string ini = dir.File(r.ini);
     app.m_pszProfileName = strdup(ini.c_str());
     CSettingDlg settings;
     LoadDisplaySettings(&app, settings);
+    ::testing::internal::CaptureStderr();
     SaveDisplaySettings(&app, kDefaultWindow, settings);
-    EXPECT_NE(ReadText(ini).find("USESYSCOLOR=0"), std::string::npos);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    if (!r.reason) {
+        EXPECT_EQ(said, "");
+        EXPECT_NE(ReadText(ini).find("USESYSCOLOR=0"), std::string::npos);
+        return;
+    }
+    EXPECT_EQ(said, "tarvik: cannot save the settings to " + ini + ": " + r.reason + "\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SettingsSave,
+    ::testing::Values(SaveRow{"FolderIsMade", "config/tarvik/tarvik.ini", [](const TempDir&) {}, nullptr},
+                      SaveRow{"FolderCannotBeMade", "config/tarvik/tarvik.ini",
+                              [](const TempDir& d) { WriteText(d.File("config"), "a file, not a folder"); },
+                              "Not a directory"},
+                      SaveRow{"FileIsAFolder", "tarvik.ini",
+                              [](const TempDir& d) { mkdir(d.File("tarvik.ini").c_str(), 0700); }, "Is a directory"},
+                      SaveRow{"ReadOnlyFile", "tarvik.ini",
+                              [](const TempDir& d) {
+                                  WriteText(d.File("tarvik.ini"), "[SETTING]\r\n");
+                                  chmod(d.File("tarvik.ini").c_str(), 0444);
+                              },
+                              "Permission denied"},
+                      SaveRow{"ReadOnlyFolder", "ro/tarvik.ini",
+                              [](const TempDir& d) { mkdir(d.File("ro").c_str(), 0555); }, "Permission denied"}),
+    [](const auto& info) { return std::string(info.param.name); });
+#endif  // !_WIN32: the rows stand on Linux's file permissions
 
 }  // namespace

@@ -186,9 +186,15 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
 
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue)
 {
-    if (!m_pszProfileName || !::MakeParentFolders(m_pszProfileName))
+    if (!m_pszProfileName)
         return FALSE;
-    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+    errno = 0;
+    if (::MakeParentFolders(m_pszProfileName) &&
+        ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName))
+        return TRUE;
+    if (!m_nProfileWriteError)
+        m_nProfileWriteError = errno ? errno : EIO;
+    return FALSE;
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
@@ -202,22 +208,30 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
     }
 }
 
-CProfileBatch::CProfileBatch(CWinApp* pApp, BOOL bForWriting)
+CProfileBatch::CProfileBatch(CWinApp* pApp, BOOL bForWriting) : m_pApp(pApp), m_bForWriting(bForWriting)
 {
     if (!pApp || !pApp->m_pszProfileName)
         return;
     m_path = pApp->m_pszProfileName;
+    pApp->m_nProfileWriteError = 0;
     m_bOpen = AfxBeginProfileBatch(m_path.c_str(), bForWriting);
-    if (m_bOpen && errno)
+    // A file that cannot be read is said when it is read; a save says why
+    // it failed at its end.
+    if (m_bOpen && errno && !bForWriting)
         std::cerr << AfxGetAppName() << ": cannot read the settings in " << m_path << " (" << std::strerror(errno)
                   << "); the defaults are used\n";
 }
 
 CProfileBatch::~CProfileBatch()
 {
-    if (m_bOpen && !AfxEndProfileBatch())
-        std::cerr << AfxGetAppName() << ": cannot save the settings to " << m_path << ": "
-                  << std::strerror(errno ? errno : EIO) << "\n";
+    if (!m_pApp || m_path.empty())
+        return;
+    int error = m_pApp->m_nProfileWriteError;
+    if (m_bOpen && !AfxEndProfileBatch() && !error)
+        error = errno ? errno : EIO;
+    if (m_bForWriting && error)
+        std::cerr << AfxGetAppName() << ": cannot save the settings to " << m_path << ": " << std::strerror(error)
+                  << "\n";
 }
 
 void CWinApp::SaveStdProfileSettings()

@@ -284,7 +284,8 @@ public:
     // The profile functions work on the INI file named by m_pszProfileName.
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
     std::string GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
-    // The writes create the file's folder when it is missing.
+    // The writes create the file's folder when it is missing. A write that
+    // fails is remembered (errno) for the batch it belongs to.
     BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
     BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
 
@@ -308,17 +309,20 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    friend class CProfileBatch;
     void SaveStdProfileSettings();
 
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
     std::vector<std::string> m_recentFiles;
     UINT m_nMaxMRU = 0;
+    int m_nProfileWriteError = 0;  // why the first failed write failed, since the batch began
 };
 
 // The application's profile read once for the calls made while this lives,
 // and written once at the end, under the folder's lock when it is for writing
-// (AfxBeginProfileBatch). A file that cannot be read, or settings that cannot
-// be saved, get one line on stderr.
+// (AfxBeginProfileBatch). A file that cannot be read gets one line on stderr;
+// so do settings that cannot be saved, whichever step failed (the folder,
+// reading the file to keep what else it holds, writing it).
 class CProfileBatch {
 public:
     CProfileBatch(CWinApp* pApp, BOOL bForWriting);
@@ -327,8 +331,10 @@ public:
     CProfileBatch& operator=(const CProfileBatch&) = delete;
 
 private:
+    CWinApp* m_pApp = nullptr;
     std::string m_path;
     BOOL m_bOpen = FALSE;
+    BOOL m_bForWriting = FALSE;
 };
 
 CWinApp* AfxGetApp();

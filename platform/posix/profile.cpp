@@ -20,7 +20,7 @@ namespace {
 struct ProfileBatch {
     std::string path;
     std::optional<ini::FileText> file;  // nullopt: no file yet, or none that can be read
-    bool unreadable = false;            // there, but it cannot be read
+    int unreadable = 0;                 // there, but it cannot be read: why (errno)
     bool changed = false;
     int depth = 1;
     std::unique_ptr<ini::FolderLock> lock;  // for a batch that writes
@@ -68,8 +68,10 @@ std::optional<ini::FileText> Written(const std::optional<ini::FileText>& file, b
 // The same change made in the batch's copy of the file.
 bool WriteInBatch(ProfileBatch& batch, std::string_view section, std::string_view key, std::string_view value)
 {
-    if (batch.unreadable)
+    if (batch.unreadable) {
+        errno = batch.unreadable;
         return false;
+    }
     if (!batch.file)
         batch.file = ini::FileText{ini::NewFileWith(section, key, value), ini::Encoding::Bytes};
     else if (!ini::SetValue(batch.file->text, section, key, value))
@@ -122,9 +124,12 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
 
     const ini::FolderLock lock(lpFileName);
     const auto file = ini::ReadFile(lpFileName);
+    const int readError = errno;
     const auto written = Written(file, !file && Exists(lpFileName), section, key, value);
-    if (!written)
+    if (!written) {
+        errno = readError;
         return FALSE;
+    }
     if (written->text.empty())
         return TRUE;  // the file holds that value already
     return ini::ReplaceFile(lpFileName, written->text, written->encoding);
@@ -146,9 +151,9 @@ BOOL AfxBeginProfileBatch(LPCSTR lpFileName, BOOL bForWriting)
     if (bForWriting)
         s_batch->lock = std::make_unique<ini::FolderLock>(lpFileName);
     s_batch->file = ini::ReadFile(lpFileName);
-    const int error = errno;
-    s_batch->unreadable = !s_batch->file && Exists(lpFileName);
-    errno = s_batch->unreadable ? error : 0;
+    const int error = errno ? errno : EIO;
+    s_batch->unreadable = !s_batch->file && Exists(lpFileName) ? error : 0;
+    errno = s_batch->unreadable;
     return TRUE;
 }
 

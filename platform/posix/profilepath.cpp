@@ -32,10 +32,53 @@ std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConf
     return config + "/tarvik/" + fileName;
 }
 
+namespace {
+
+bool Exists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+// The folder's real path, or the path as given when it does not resolve.
+std::string RealFolder(const std::string& folder)
+{
+    char* real = realpath(folder.c_str(), nullptr);
+    const std::string result = real ? real : folder;
+    std::free(real);
+    return result;
+}
+
+// An installed copy lies in the bin folder of the prefix it was built to be
+// installed into (cmake --install, a package). Its settings are the user's
+// own: it never writes into that shared folder, even where it could (as
+// root). A build tree or a copy in a folder of one's own is no installed copy.
+bool IsInstalledCopy(std::string_view modulePath)
+{
+    const size_t slash = modulePath.rfind('/');
+    if (slash == std::string_view::npos)
+        return false;
+    return RealFolder(std::string(modulePath.substr(0, slash))) == RealFolder(TARVIK_INSTALL_BINDIR);
+}
+
+// Whether the settings go beside the executable: the file is there already,
+// or the executable is no installed copy; and the file can be written there.
+// When not, errno says why (0 for an installed copy).
+bool BesideIsTheFile(const std::string& beside, std::string_view modulePath)
+{
+    if (!Exists(beside) && IsInstalledCopy(modulePath)) {
+        errno = 0;
+        return false;
+    }
+    return ini::CanReplace(beside);
+}
+
+}  // namespace
+
 std::string ChooseProfilePath(std::string_view modulePath)
 {
     const std::string beside = ProfilePathBeside(modulePath);
-    if (ini::CanReplace(beside))
+    if (BesideIsTheFile(beside, modulePath))
         return beside;
     const std::string config = ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     return config.empty() ? beside : config;
@@ -44,11 +87,11 @@ std::string ChooseProfilePath(std::string_view modulePath)
 std::string PrepareProfilePath(std::string_view modulePath, std::string* note)
 {
     const std::string beside = ProfilePathBeside(modulePath);
-    if (ini::CanReplace(beside))
+    if (BesideIsTheFile(beside, modulePath))
         return beside;
     const std::string why = std::strerror(errno ? errno : EACCES);
     struct stat st;
-    const bool besideExists = stat(beside.c_str(), &st) == 0;
+    const bool besideExists = Exists(beside);
     const std::string config = ProfilePathInConfig(modulePath, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (config.empty()) {
         if (note)
@@ -56,7 +99,7 @@ std::string PrepareProfilePath(std::string_view modulePath, std::string* note)
         return beside;
     }
     if (!besideExists)
-        return config;  // an install in a system folder: the per-user file, as always
+        return config;  // an installed copy, or one in a folder of the system's: the per-user file, as always
     if (stat(config.c_str(), &st) != 0 && errno == ENOENT) {
         const auto bytes = ini::ReadBytes(beside);
         if (bytes && MakeParentFolders(config))
@@ -74,8 +117,12 @@ bool MakeParentFolders(const std::string& path)
         return true;  // in the current folder, or in the root
     const std::string dir = path.substr(0, slash);
     struct stat st;
-    if (stat(dir.c_str(), &st) == 0)
-        return S_ISDIR(st.st_mode);
+    if (stat(dir.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return true;
+        errno = ENOTDIR;  // a file stands where the folder should be
+        return false;
+    }
     return MakeParentFolders(dir) && (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST);
 }
 

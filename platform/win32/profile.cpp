@@ -108,8 +108,11 @@ bool MakeParentFolders(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::path parent = FsPath(path).parent_path();
-    return parent.empty() || std::filesystem::is_directory(parent, error) ||
-           std::filesystem::create_directories(parent, error);
+    if (parent.empty() || std::filesystem::is_directory(parent, error) ||
+        std::filesystem::create_directories(parent, error))
+        return true;
+    errno = error.default_error_condition().value();  // the system's error as errno has it, where it can
+    return false;
 }
 
 BOOL AfxBeginProfileBatch(LPCSTR lpFileName, BOOL bForWriting)
