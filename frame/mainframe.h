@@ -14,23 +14,20 @@ public:
 // The window style: a popup with a system menu and a sizing border, nothing else.
 constexpr DWORD kMainFrameStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;
 
-// The desktop over every screen, or where no display is there to measure
-// (a snapshot) the largest desktop the face is drawn for.
-CSize DesktopSize();
+// The desktop over every screen, in screen coordinates; empty where no
+// display is there to measure (a snapshot).
+CRect DesktopRect();
+// Without a display, the largest window the face is drawn for.
 constexpr int kStandInDesktopExtent = 8192;
-
-// Whether a window of this size fits: not empty, and no wider or higher than
-// the whole desktop.
-bool HasUsableSize(const CRect& rc);
 
 // The window's rectangle when the INI file holds none.
 CRect DefaultWindowRect();
 
-// Where the window opens: the stored rectangle grown to the smallest size a
-// window with a sizing border may have, at its stored position; or the
-// default one when the stored one could not be seen or reached: an empty
-// size, one larger than the desktop, or no overlap with any screen. A window
-// without a caption that opens off every screen could never be moved back;
-// one larger than the desktop could never be seen whole, and would cost
-// gigabytes for its face.
+// Where the window opens: the stored rectangle as far as the desktop allows.
+// One that a screen shows, even in part, is kept; one larger than the
+// desktop is shrunk to it, at its place as far as it fits. Only one that
+// no screen shows (a monitor that is gone, a place off every screen) or
+// with no size at all opens at the default; a window without a caption
+// that opened off every screen could never be moved back. Last, it grows to
+// the smallest size a window with a sizing border may have.
 CRect UsableWindowRect(const CRect& stored);

@@ -36,17 +36,19 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementRow{"OnlyRight", "WINRIGHT=300\r\n", CRect(0, 0, 300, 100)},
                       PlacementRow{"PartlyOffTheTopLeft", "WINLEFT=-3\r\nWINRIGHT=397\r\nWINTOP=-5\r\nWINBOTTOM=95\r\n",
                                    CRect(-3, -5, 397, 95)},
-                      // Rectangles nobody could see or reach open at the default.
+                      // Rectangles no screen shows, or with no size, open at the default.
                       PlacementRow{"RightLeftOfLeft", "WINLEFT=500\r\nWINRIGHT=100\r\n", CRect(0, 0, 400, 100)},
                       PlacementRow{"ZeroHeight", "WINTOP=40\r\nWINBOTTOM=40\r\n", CRect(0, 0, 400, 100)},
-                      PlacementRow{"LargerThanAnyDisplay", "WINRIGHT=99999999\r\nWINBOTTOM=99999999\r\n",
-                                   CRect(0, 0, 400, 100)},
-                      // The offscreen desktop is 800 x 800.
-                      PlacementRow{"LargerThanTheDesktop", "WINRIGHT=20000\r\nWINBOTTOM=20000\r\n",
-                                   CRect(0, 0, 400, 100)},
-                      PlacementRow{"WiderThanTheDesktop", "WINLEFT=-50\r\nWINRIGHT=760\r\n", CRect(0, 0, 400, 100)},
                       PlacementRow{"EdgesAtTheIntegerLimits", "WINLEFT=-2147483648\r\nWINRIGHT=2147483647\r\n",
                                    CRect(0, 0, 400, 100)},
+                      // Larger than the desktop (the offscreen one is 800 x 800): shrunk to it,
+                      // at its place as far as the new size fits there.
+                      PlacementRow{"LargerThanAnyDisplay", "WINRIGHT=99999999\r\nWINBOTTOM=99999999\r\n",
+                                   CRect(0, 0, 800, 800)},
+                      PlacementRow{"LargerThanTheDesktop", "WINRIGHT=20000\r\nWINBOTTOM=20000\r\n", CRect(0, 0, 800, 800)},
+                      PlacementRow{"WiderThanTheDesktop", "WINLEFT=-50\r\nWINRIGHT=760\r\n", CRect(-50, 0, 750, 100)},
+                      PlacementRow{"WiderAndToTheRight", "WINLEFT=300\r\nWINRIGHT=1300\r\nWINTOP=600\r\nWINBOTTOM=700\r\n",
+                                   CRect(0, 600, 800, 700)},
                       // Smaller than Windows lets a sizable window be: the
                       // smallest size, where it was.
                       PlacementRow{"OnePixel", "WINLEFT=50\r\nWINTOP=60\r\nWINRIGHT=51\r\nWINBOTTOM=61\r\n",

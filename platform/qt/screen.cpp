@@ -84,6 +84,10 @@ int GetSystemMetrics(int nIndex)
         return kMinTrackWidth;
     case SM_CYMINTRACK:
         return kMinTrackHeight;
+    case SM_XVIRTUALSCREEN:
+        return screen ? screen->virtualGeometry().x() : 0;
+    case SM_YVIRTUALSCREEN:
+        return screen ? screen->virtualGeometry().y() : 0;
     case SM_CXVIRTUALSCREEN:
         return screen ? screen->virtualGeometry().width() : 0;
     case SM_CYVIRTUALSCREEN:

@@ -297,17 +297,23 @@ void WndWidget::mouseDoubleClickEvent(QMouseEvent* e)
 void WndWidget::mouseMoveEvent(QMouseEvent* e)
 {
     if (m_resizeEdges) {
+        // Between the smallest size a window may be tracked to and the size
+        // of the whole desktop, as on Windows; both as the distance from one
+        // edge's pixel to the other's.
         const QPoint delta = e->globalPosition().toPoint() - m_resizeStart;
         QRect g = m_resizeGeometry;
-        const QSize minimum = minimumSize().expandedTo(QSize(1, 1)) - QSize(1, 1);
+        const QSize least = minimumSize().expandedTo(QSize(1, 1)) - QSize(1, 1);
+        const QSize desktop(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        const QSize most = desktop.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+                                             : (desktop - QSize(1, 1)).expandedTo(least);
         if (m_resizeEdges & Qt::LeftEdge)
-            g.setLeft(std::min(g.left() + delta.x(), g.right() - minimum.width()));
+            g.setLeft(std::clamp(g.left() + delta.x(), g.right() - most.width(), g.right() - least.width()));
         if (m_resizeEdges & Qt::RightEdge)
-            g.setRight(std::max(g.right() + delta.x(), g.left() + minimum.width()));
+            g.setRight(std::clamp(g.right() + delta.x(), g.left() + least.width(), g.left() + most.width()));
         if (m_resizeEdges & Qt::TopEdge)
-            g.setTop(std::min(g.top() + delta.y(), g.bottom() - minimum.height()));
+            g.setTop(std::clamp(g.top() + delta.y(), g.bottom() - most.height(), g.bottom() - least.height()));
         if (m_resizeEdges & Qt::BottomEdge)
-            g.setBottom(std::max(g.bottom() + delta.y(), g.top() + minimum.height()));
+            g.setBottom(std::clamp(g.bottom() + delta.y(), g.top() + least.height(), g.top() + most.height()));
         setGeometry(g);
         return;
     }

@@ -94,9 +94,11 @@ constexpr DWORD SS_NOPREFIX = 0x00000080;
 
 
 // System metrics: the smallest a window with a sizing border can be made,
-// and the size of the desktop over every screen (0 with no display).
+// and the place and size of the desktop over every screen (0 with no display).
 constexpr int SM_CXMINTRACK = 34;
 constexpr int SM_CYMINTRACK = 35;
+constexpr int SM_XVIRTUALSCREEN = 76;
+constexpr int SM_YVIRTUALSCREEN = 77;
 constexpr int SM_CXVIRTUALSCREEN = 78;
 constexpr int SM_CYVIRTUALSCREEN = 79;
 int GetSystemMetrics(int nIndex);

@@ -111,6 +111,16 @@ test_resize_by_border() {
     expect_eq "$(columns_of "$work/shot.png" 200 560 '#ADDEFF' | cut -d' ' -f1)" 34 "face starts inside the left border"
     stop_clock
     grep -q $'^WINRIGHT=550\r$' "$work/tarvik.ini" || fail "stored rectangle: $(cat -A "$work/tarvik.ini")"
+    # The border takes the window no larger than the desktop, and the next
+    # start keeps that size.
+    start_clock '[SETTING]\r\n'
+    xdotool mousemove 398 98 mousedown 1 mousemove 700 400 mousemove 1023 767 mouseup 1
+    sleep 0.3
+    expect_eq "$(geometry)" "X=0 Y=0 WIDTH=1024 HEIGHT=768 " "after dragging the corner to the screen's"
+    stop_clock
+    start_clock ''
+    expect_eq "$(geometry)" "X=0 Y=0 WIDTH=1024 HEIGHT=768 " "as large as the desktop, at the next start"
+    stop_clock
 }
 
 # Ctrl+C in a terminal and a hang-up at logout close the clock like Exit, so
