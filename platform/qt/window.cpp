@@ -219,9 +219,8 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     if (!lpRect)
         return FALSE;
     if (hWnd == GetDesktopWindow()) {
-        // The desktop window spans every screen.
-        const QRect g =
-            QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->virtualGeometry() : QRect();
+        // The desktop window is the primary monitor, as on Windows.
+        const QRect g = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
         *lpRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
         return TRUE;
     }

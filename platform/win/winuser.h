@@ -242,6 +242,7 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
 BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
+// The desktop window: its rectangle is the primary monitor's.
 HWND GetDesktopWindow();
 
 // With no window, they act on every window of the program.

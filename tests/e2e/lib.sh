@@ -51,6 +51,23 @@ start_xvfb() {
     export DISPLAY=":$(cat "$work/display")"
 }
 
+# Xvfb with one screen 2048 x 768 shown as two monitors side by side, the
+# primary on the left. A client stays connected, so that the server keeps
+# the monitors (it resets when its last client leaves).
+start_two_monitors() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 2048x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(cat "$work/display")"
+    xprop -root -spy _NET_ACTIVE_WINDOW >/dev/null 2>&1 &
+    xrandr --setmonitor '*left' 1024/271x768/203+0+0 screen >/dev/null
+    xrandr --setmonitor right 1024/271x768/203+1024+0 none >/dev/null
+}
+
 # Copies the binary into the work folder (its INI file lies beside it) and
 # starts it with the given INI content; extra arguments prefix the command.
 start_clock() {

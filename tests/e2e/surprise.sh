@@ -112,5 +112,34 @@ test_surprises_keep_memory_flat() {
     expect_eq "$(pixel $far_point)$(pixel $top_centre)" "#000000#000000" "the screen after the clock closed"
 }
 
+# On two monitors the pranks draw on the primary one, as the desktop window
+# is the primary monitor on Windows: the character centred on it, the blue
+# covering it and nothing of the other.
+test_surprises_on_the_primary_monitor() {
+    start_two_monitors
+    start_clock "$clock_ini"
+    local seen="" i
+    for i in $(seq 40); do
+        surprise
+        import -window root "$work/shot.png"
+        if [ "$(pixel 512 2 "$work/shot.png")" = "#FFFFFF" ] && [[ $seen != *character* ]]; then
+            expect_eq "$(pixel 1024 2 "$work/shot.png")" "#000000" "the right monitor beside the character"
+            local ink
+            ink=$(convert "$work/shot.png" -crop 200x250+412+0 +repage -threshold 30% -format '%[fx:int((1-mean)*w*h)]' info:)
+            [ "$ink" -gt 3000 ] || fail "only $ink black pixels in the character's cell on the primary monitor"
+            seen+=character
+        elif [ "$(pixel $far_point "$work/shot.png")" = "#0000FF" ] && [[ $seen != *blue* ]]; then
+            expect_eq "$(pixel 1023 400 "$work/shot.png")" "#000000" "the blue's outline at the primary's right edge"
+            expect_eq "$(pixel 1500 400 "$work/shot.png")" "#000000" "the right monitor beside the blue"
+            seen+=blue
+        fi
+        [[ $seen == *character* && $seen == *blue* ]] && break
+        xdotool mousemove $far_point click 1  # takes a drawing away
+        sleep 0.1
+    done
+    [[ $seen == *character* && $seen == *blue* ]] || fail "forty surprises brought no character and blue screen: $seen"
+    stop_clock
+}
+
 "test_$test_name"
 echo "PASS: $test_name"
