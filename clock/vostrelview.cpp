@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CVostrelView, CView)
     ON_COMMAND(ID_SURPRISE, OnSurprise)
     ON_WM_MOUSEMOVE()
     ON_WM_DESTROY()
+    ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 CVostrelView::CVostrelView()

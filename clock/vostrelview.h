@@ -38,10 +38,13 @@ protected:
     void OnSurprise();
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnDestroy();
+    void OnContextMenu(CWnd* pWnd, CPoint point);
 
     DECLARE_MESSAGE_MAP()
 
 protected:
+    // The context menu with its corner at the screen point (interaction/viewpointer.cpp).
+    void TrackContextMenu(int x, int y);
     void OnClockTick();
     void ScheduleNextTick(int msUntilChange);
     // Starts (or restarts) the clock timer at the period.

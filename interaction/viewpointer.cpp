@@ -1,5 +1,6 @@
 // The clock view's pointer handlers: dragging the main window by the face,
-// the context menu and the double-click that opens the settings.
+// the context menu (from the mouse or the keyboard) and the double-click that
+// opens the settings.
 #include "clock/vostrelview.h"
 #include "platform/afx/afxmenu.h"
 #include "res/resource.h"
@@ -43,14 +44,32 @@ void CVostrelView::OnLButtonUp(UINT, CPoint)
 // click; the chosen command comes back to the view through its message map.
 void CVostrelView::OnRButtonDown(UINT, CPoint point)
 {
-    CMenu menu;
-    menu.LoadMenu(IDR_MAINFRAME);
-    CMenu* pPopup = menu.GetSubMenu(0);
     CRect rc;
     GetWindowRect(rc);
-    if (pPopup)
-        pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, rc.left + point.x, rc.top + point.y, this, nullptr);
+    TrackContextMenu(rc.left + point.x, rc.top + point.y);
     Default();
+}
+
+// Shift+F10 and the menu key open the same menu, at the face's top-left
+// corner, so that every command can be reached without a mouse. What a
+// click asks for, the right button has opened already.
+void CVostrelView::OnContextMenu(CWnd*, CPoint point)
+{
+    if (!(point == CPoint(-1, -1))) {
+        Default();
+        return;
+    }
+    CRect rc;
+    GetWindowRect(rc);
+    TrackContextMenu(rc.left, rc.top);
+}
+
+void CVostrelView::TrackContextMenu(int x, int y)
+{
+    CMenu menu;
+    menu.LoadMenu(IDR_MAINFRAME);
+    if (CMenu* pPopup = menu.GetSubMenu(0))
+        pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, x, y, this, nullptr);
 }
 
 void CVostrelView::OnLButtonDblClk(UINT, CPoint)

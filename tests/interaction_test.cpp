@@ -162,6 +162,37 @@ TEST_F(ContextMenu, RightClickTracksTheMenuAtThePointer)
     EXPECT_EQ(clockWhileAbout, 20u);  // the clock runs on while the box is open
 }
 
+// The keyboard opens the same menu at the face's top-left corner: the menu
+// key and Shift+F10, as on Windows; F10 alone does not.
+TEST_F(ContextMenu, FromTheKeyboardAtTheFacesCorner)
+{
+    Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } rows[] = {{Qt::Key_Menu, Qt::NoModifier, true}, {Qt::Key_F10, Qt::ShiftModifier, true},
+                {Qt::Key_F10, Qt::NoModifier, false}};
+    for (const auto& row : rows) {
+        std::optional<QPoint> corner;
+        ModalScript script;
+        script.Then([&] {
+            if (QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                corner = menu->pos();
+                QTest::keyClick(menu, Qt::Key_Escape);
+            }
+        });
+        script.Start();
+        QTest::keyClick(m_clock->Frame()->m_hWnd->widget, row.key, row.modifiers);
+        PumpEvents(100);
+        EXPECT_TRUE(script.Finished()) << row.key;
+        EXPECT_EQ(corner.has_value(), row.opens) << row.key;
+        if (row.opens) {
+            EXPECT_EQ(corner, QPoint(100 + 4, 50 + 4)) << row.key;  // inside the 4-pixel border
+        }
+    }
+}
+
 // --- Exit ---------------------------------------------------------------------------------
 
 TEST_F(ContextMenu, ExitReturnsBeforeTheWindowClosesAndTheCloseSaves)

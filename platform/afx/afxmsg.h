@@ -77,6 +77,8 @@ private:
 #define ON_WM_LBUTTONUP() AFX_ON_MOUSE(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_ON_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_ON_MOUSE(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_CONTEXTMENU() \
+    {WM_CONTEXTMENU, 0, 0, AFX_THUNK(pThis->OnContextMenu(CWnd::FromHandlePermanent(HWND(wParam)), CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))},
 #define ON_WM_KEYDOWN() {WM_KEYDOWN, 0, 0, AFX_THUNK(pThis->OnKeyDown(UINT(wParam), UINT(LOWORD(std::uintptr_t(lParam))), UINT(HIWORD(std::uintptr_t(lParam)))))},
 #define ON_COMMAND(id, memberFxn) {WM_COMMAND, CN_COMMAND, UINT(id), AFX_THUNK(pThis->memberFxn())},
 #define ON_BN_CLICKED(id, memberFxn) {WM_COMMAND, 0 /* BN_CLICKED */, UINT(id), AFX_THUNK(pThis->memberFxn())},

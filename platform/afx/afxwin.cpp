@@ -126,6 +126,11 @@ HWND CWnd::Detach()
     return std::exchange(m_hWnd, nullptr);
 }
 
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd ? static_cast<CWnd*>(GetWindowUserData(hWnd)) : nullptr;
+}
+
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!::IsWindow(hWnd) || !Attach(hWnd))
@@ -323,6 +328,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_KEYDOWN()
+    ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
@@ -393,6 +399,17 @@ void CFrameWnd::OnKeyDown(UINT nChar, UINT, UINT)
     if (GetKeyState(VK_MENU) < 0)
         fVirt |= FALT;
     if (!TranslateAccelerator(fVirt, WORD(nChar)))
+        Default();
+}
+
+// The frame has the keyboard (its keys come to it first, for the
+// accelerators), so the menu the keyboard asks for (Shift+F10, the menu key)
+// comes to it; it is the view's to show. A click's asks nobody else.
+void CFrameWnd::OnContextMenu(CWnd* pWnd, CPoint pos)
+{
+    if (m_pViewActive && pWnd == this && pos == CPoint(-1, -1))
+        m_pViewActive->SendMessage(WM_CONTEXTMENU, WPARAM(m_pViewActive->m_hWnd), MAKELPARAM(-1, -1));
+    else
         Default();
 }
 

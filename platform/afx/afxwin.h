@@ -80,6 +80,8 @@ public:
 
     BOOL Attach(HWND hWndNew);
     HWND Detach();
+    // The framework's object of a window it made or took over, or null.
+    static CWnd* FromHandlePermanent(HWND hWnd);
     // Takes the window over: its messages go through this object's map first
     // and then to the procedure it had. The object lets go of the window when
     // the window is destroyed.
@@ -225,6 +227,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnClose();
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnContextMenu(CWnd* pWnd, CPoint pos);
 
     DECLARE_MESSAGE_MAP()
 

@@ -27,10 +27,25 @@ WNDPROC AfxSubclassWindow(HWND hWnd, WNDPROC proc, void* userData)
     return std::exchange(hWnd->proc, proc);
 }
 
-LRESULT DefWindowProcA(HWND hWnd, UINT message, WPARAM, LPARAM)
+LRESULT DefWindowProcA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CLOSE)
+    switch (message) {
+    case WM_CLOSE:
         DestroyWindow(hWnd);
+        break;
+    case WM_KEYDOWN:
+        // The keyboard's way to the context menu, as Windows has it.
+        if (wParam == VK_APPS || (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0))
+            SendMessageA(hWnd, WM_CONTEXTMENU, WPARAM(hWnd), MAKELPARAM(-1, -1));
+        break;
+    case WM_CONTEXTMENU:
+        // Unanswered, it goes to the parent.
+        if (IsLive(hWnd) && hWnd->parent)
+            return SendMessageA(hWnd->parent, WM_CONTEXTMENU, wParam, lParam);
+        break;
+    default:
+        break;
+    }
     return 0;
 }
 

@@ -36,6 +36,8 @@ WORD VirtualKey(int key)
         return 0x2D;
     case Qt::Key_Delete:
         return 0x2E;
+    case Qt::Key_Menu:
+        return VK_APPS;
     default:
         return 0;
     }

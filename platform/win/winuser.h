@@ -24,6 +24,10 @@ constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
+// The context menu is asked for: wParam the window, lParam the screen point
+// of a click, or -1 in both halves when the keyboard asked (Shift+F10, the
+// menu key; the default processing of their key sends it).
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_INITDIALOG = 0x0110;
@@ -52,6 +56,8 @@ constexpr WORD VK_BACK = 0x08;
 constexpr WORD VK_INSERT = 0x2D;
 constexpr WORD VK_DELETE = 0x2E;
 constexpr WORD VK_F6 = 0x75;
+constexpr WORD VK_F10 = 0x79;
+constexpr WORD VK_APPS = 0x5D;  // the menu key
 
 struct ACCEL {
     BYTE fVirt;
@@ -222,7 +228,9 @@ int GetWindowTextLengthA(HWND hWnd);
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 
-// The default processing of a window's messages: WM_CLOSE destroys it.
+// The default processing of a window's messages: WM_CLOSE destroys it;
+// Shift+F10 and the menu key ask for the context menu (WM_CONTEXTMENU),
+// which a child that does not answer passes to its parent.
 LRESULT DefWindowProcA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The dialog manager's default processing: WM_CLOSE cancels (WM_COMMAND

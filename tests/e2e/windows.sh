@@ -120,6 +120,14 @@ test_windows_dialogs_by_keyboard() {
     start_xvfb
     start_wm
     start_exe '[SETTING]\r\nWINTOP=300\r\nWINBOTTOM=400\r\nWINLEFT=300\r\nWINRIGHT=700\r\n'
+    # Shift+F10 opens the context menu from the keyboard, as on Windows.
+    xdotool mousemove 360 330 click 1
+    sleep 0.3
+    xdotool key shift+F10
+    for _ in $(seq 40); do find_menu && break; sleep 0.05; done
+    find_menu || fail "Shift+F10 opened no menu"
+    xdotool key Escape
+    sleep 0.3
     choose_from_menu 1
     wait_window 'いろいろ設定'
     xdotool key Escape
