@@ -48,6 +48,7 @@ int ExecOver(QDialog& dialog, HWND hWndOwner)
     dialog.setWindowModality(Qt::ApplicationModal);
     int result;
     {
+        const KeepShown keepShown(&dialog, hWndOwner ? hWndOwner->widget->window() : nullptr);
         ModalScope scope(nullptr, [&dialog] { dialog.reject(); });
         result = dialog.exec();
         if (scope.Aborted())

@@ -1,6 +1,10 @@
 #include "platform/qt/modal.h"
 
+#include <QEvent>
 #include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <map>
 #include <vector>
 
@@ -49,6 +53,50 @@ void PostCloseRequest(HWND hWnd)
     }
 }
 
+namespace {
+
+class MinimiseWatch : public QObject {
+public:
+    MinimiseWatch(QWidget* modal, QWidget* owner) : m_modal(modal), m_owner(owner)
+    {
+        for (QWidget* w : {modal, owner})
+            if (w)
+                w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowStateChange && static_cast<QWidget*>(watched)->isMinimized())
+            QTimer::singleShot(0, this, [this] { ShowBoth(); });
+        return false;
+    }
+
+private:
+    void ShowBoth()
+    {
+        for (QWidget* w : {m_owner.data(), m_modal.data()})
+            if (w && w->isMinimized())
+                w->showNormal();
+        if (m_modal) {
+            m_modal->raise();
+            m_modal->activateWindow();
+        }
+    }
+
+    QPointer<QWidget> m_modal;
+    QPointer<QWidget> m_owner;
+};
+
+}  // namespace
+
+KeepShown::KeepShown(QWidget* modal, QWidget* owner) : m_watch(new MinimiseWatch(modal, owner)) {}
+
+KeepShown::~KeepShown()
+{
+    delete m_watch;
+}
+
 BOOL AfxRunModalLoop(HWND hWnd)
 {
     if (!IsLive(hWnd))
@@ -56,6 +104,10 @@ BOOL AfxRunModalLoop(HWND hWnd)
     QEventLoop loop;
     ModalScope scope(hWnd, [&loop] { loop.exit(); });
     s_loops[hWnd] = &loop;
+    // Modal to the window manager too (_NET_WM_STATE_MODAL): a click on the
+    // window it blocks gives the activation and the keyboard back to it.
+    hWnd->widget->setWindowModality(Qt::ApplicationModal);
+    const KeepShown keepShown(hWnd->widget, hWnd->owner && IsLive(hWnd->owner) ? hWnd->owner->widget->window() : nullptr);
     ShowWindow(hWnd, SW_SHOW);
     hWnd->widget->raise();
     SetActiveWindow(hWnd);

@@ -4,6 +4,9 @@
 
 #include <functional>
 
+class QObject;
+class QWidget;
+
 #include "platform/win/winuser.h"
 
 // Registers a modal loop for as long as it lives. abort ends the loop when the
@@ -24,6 +27,22 @@ private:
     std::function<void()> m_abort;
     bool m_aborted = false;
     int m_savedDispatchDepth;
+};
+
+// While it lives, the modal window and the window it stands over (its owner,
+// which it blocks) cannot stay minimised: a window manager that minimises a
+// dialog anyway (openbox offers it for every dialog, and takes the owner
+// with it) sees both shown again at once, with the dialog active, as a
+// Windows dialog without a minimise box cannot be minimised at all.
+class KeepShown {
+public:
+    KeepShown(QWidget* modal, QWidget* owner);
+    ~KeepShown();
+    KeepShown(const KeepShown&) = delete;
+    KeepShown& operator=(const KeepShown&) = delete;
+
+private:
+    QObject* m_watch;
 };
 
 // A request from outside to close the window (a signal, the window manager's

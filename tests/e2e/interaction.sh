@@ -97,6 +97,53 @@ test_refused_interval_under_wm() {
 readonly wide_milliseconds='[SETTING]\r\nBARS=NNNNNNY\r\nWINLEFT=0\r\nWINTOP=0\r\nWINRIGHT=800\r\nWINBOTTOM=100\r\n'
 
 # The clock stands still while the settings are open and runs on after.
+# Under a window manager the dialogs are modal to it too: marked modal, not
+# to be maximised or resized, the keyboard back with them after a click on the
+# clock, and never left minimised with the clock; the colour chooser as well.
+test_modal_dialogs_under_wm() {
+    start_xvfb
+    start_wm
+    start_clock "$at100x80"
+    xdotool mousemove 300 130 click --repeat 2 --delay 100 1
+    wait_window いろいろ設定
+    local dialog=$found
+    xprop -id "$dialog" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "the dialog is not modal: $(xprop -id "$dialog" _NET_WM_STATE)"
+    local actions
+    actions=$(xprop -id "$dialog" _NET_WM_ALLOWED_ACTIONS)
+    [[ $actions == *_NET_WM_ACTION_CLOSE* ]] || fail "the dialog cannot be closed: $actions"
+    [[ $actions != *MAXIMIZE* && $actions != *RESIZE* ]] || fail "the dialog can be maximised or resized: $actions"
+    xdotool mousemove 490 90 click 1  # the clock's corner, beside the dialog
+    sleep 0.5
+    expect_eq "$(xdotool getwindowfocus)" "$dialog" "the focus after a click on the clock"
+    xdotool windowminimize "$dialog"
+    sleep 0.8
+    xwininfo -id "$dialog" | grep -q IsViewable || fail "the dialog stayed minimised"
+    xwininfo -id "$window" | grep -q IsViewable || fail "the clock stayed minimised"
+    xdotool key Escape
+    wait_windows_named いろいろ設定 0
+    # The colour chooser over the dialog: modal too, and Escape closes it.
+    xdotool mousemove 300 130 click --repeat 2 --delay 100 1
+    wait_window いろいろ設定
+    dialog=$found
+    xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space  # to 棒の色設定
+    local chooser="" w
+    for _ in $(seq 100); do
+        for w in $(xdotool search --onlyvisible --class tarvik 2>/dev/null); do
+            [ "$w" != "$dialog" ] && [ "$w" != "$window" ] && xprop -id "$w" _NET_WM_STATE 2>/dev/null |
+                grep -q _NET_WM_STATE_MODAL && chooser=$w
+        done
+        [ -n "$chooser" ] && break
+        sleep 0.05
+    done
+    [ -n "$chooser" ] || fail "no modal colour chooser appeared"
+    xdotool key Escape
+    sleep 0.3
+    xwininfo -id "$chooser" 2>/dev/null | grep -q IsViewable && fail "Escape left the colour chooser open"
+    xdotool key Escape
+    wait_windows_named いろいろ設定 0
+    stop_clock
+}
+
 test_clock_stands_still_while_settings_open() {
     start_xvfb
     start_clock "$wide_milliseconds"
