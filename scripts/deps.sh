@@ -5,7 +5,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-
                 fonts-ipafont-gothic fonts-ipafont-mincho)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
                clang libclang-rt-14-dev
-               xvfb xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox weston)
+               xvfb xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox weston xwayland)
 
 # The Windows build: MinGW-w64 (the POSIX thread model), GoogleTest's sources
 # to build for it, and Wine with Japanese fonts to run it; its tests drive it

@@ -36,14 +36,6 @@ void SendSizeWhileHidden(HWND hWnd, QSize before)
         SendSize(hWnd);
 }
 
-// Under Wayland a program can neither place its windows nor learn where they
-// are: a top-level window is then where the program last put it, and a move
-// fails, so that what the program stores stays what it read.
-bool CanPlaceWindows()
-{
-    static const bool s_can = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    return s_can;
-}
 
 void SendDestroy(HWND hWnd)
 {
@@ -228,10 +220,8 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
         return FALSE;
     const QWidget* w = hWnd->widget;
     // The window rectangle is the outer one, with the window manager's frame
-    // where the window has one.
-    QRect outer = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
-    if (w->isWindow() && !CanPlaceWindows())
-        outer.moveTopLeft(hWnd->placed);
+    // where the window has one, where the window system has the window.
+    const QRect outer = w->isWindow() ? ReportedFrameGeometry(hWnd) : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     *lpRect = {outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
     return TRUE;
 }
@@ -259,11 +249,10 @@ BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT uFlags)
     QWidget* w = hWnd->widget;
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
     if (!(uFlags & SWP_NOMOVE)) {
-        if (!hWnd->parent && !CanPlaceWindows())
+        if (!hWnd->parent && !MoveTopLevel(hWnd, QPoint(x, y)))
             return FALSE;
-        if (!hWnd->parent)
-            hWnd->placed = QPoint(x, y);
-        w->move(x + offset, y + offset);
+        if (hWnd->parent)
+            w->move(x + offset, y + offset);
     }
     if (!(uFlags & SWP_NOSIZE)) {
         const QSize before = w->size();

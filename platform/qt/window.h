@@ -99,6 +99,22 @@ private:
 // while there is none).
 HWND MainWindow();
 
+// A top-level window's outer rectangle where the window system has it: on
+// X11 the server's (a window manager may have refused a move, or placed the
+// window itself), under Wayland, where a program cannot learn it, where the
+// program last put it (placement.cpp).
+QRect ReportedFrameGeometry(HWND hWnd);
+// The widget's top-left corner on the screen, by its window's place as the
+// window system has it.
+QPoint ReportedOrigin(const QWidget* w);
+
+// Moves a top-level window. Where the window system does not let a program
+// move its windows (Wayland; an XWayland compositor that ignores the
+// request), a move asked for while the left button is down hands the move to
+// the window system, which then follows the pointer itself; otherwise, under
+// Wayland, nothing moves and FALSE is returned.
+BOOL MoveTopLevel(HWND hWnd, QPoint topLeft);
+
 // Every window alive, in creation order.
 const std::vector<HWND>& AllWindows();
 bool IsLive(HWND hWnd);

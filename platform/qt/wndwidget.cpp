@@ -247,11 +247,12 @@ void WndWidget::SendMouse(UINT message, QMouseEvent* e)
 {
     if (!m_hwnd)
         return;
-    // From the pointer's place on the screen and where the window is now:
-    // the display server gives positions relative to where the window stood
-    // when it made the event, which lags a move just asked for, and a window
-    // dragged by its face would then overshoot and tremble.
-    const QPoint pos = mapFromGlobal(e->globalPosition()).toPoint() - QPoint(m_hwnd->Border(), m_hwnd->Border());
+    // From the pointer's place on the screen and where the window is now, as
+    // GetWindowRect has it: the display server gives positions relative to
+    // where the window stood when it made the event, which lags a move just
+    // asked for, and a window dragged by its face would then overshoot and
+    // tremble.
+    const QPoint pos = e->globalPosition().toPoint() - ReportedOrigin(this) - QPoint(m_hwnd->Border(), m_hwnd->Border());
     m_hwnd->Send(message, ButtonFlags(e->buttons()), MAKELPARAM(pos.x(), pos.y()));
 }
 

@@ -198,6 +198,62 @@ test_dead_display() {
 
 # Under Wayland alone, where a program cannot place its window, the clock
 # runs and closing keeps the place the file gave.
+# weston in a window of Xvfb, with XWayland: its window manager places the
+# windows and ignores a program's moves. The stored rectangle is where the
+# window really is, and a drag hands the move to the compositor.
+test_xwayland_true_position() {
+    start_xvfb
+    local outer=$DISPLAY
+    export XDG_RUNTIME_DIR="$work/run"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=x11-backend.so --use-pixman --socket=wayland-tarvik --xwayland --idle-time=0 \
+        --width=1000 --height=740 >"$work/weston.log" 2>&1 &
+    local weston=$!
+    local inner=""
+    for _ in $(seq 200); do
+        inner=$(grep -o 'xserver listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*$' || true)
+        [ -n "$inner" ] && break
+        sleep 0.05
+    done
+    [ -n "$inner" ] || fail "weston started no XWayland: $(tail -3 "$work/weston.log")"
+    # weston follows the pointer's motion, not its place: from the far corner
+    # to the near one puts both at 0,0.
+    xdotool mousemove 999 739 sleep 0.2 mousemove 0 0 sleep 0.2
+    real_rect() {  # the clock's outer rectangle as the X server of XWayland has it
+        local w
+        w=$(DISPLAY=$inner xdotool search --onlyvisible --name '^vostrel$' | head -1)
+        DISPLAY=$inner xwininfo -id "$w" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+            /Width/ { w = $2 } /Height/ { h = $2 } END { print x, y, x + w, y + h }'
+    }
+    stored_rect() { for key in WINLEFT WINTOP WINRIGHT WINBOTTOM; do tr -d '\r' <"$work/tarvik.ini" | sed -n "s/^$key=//p"; done | tr '\n' ' '; }
+
+    # Placed by the compositor: stored where it stood.
+    cp "$binary" "$work/tarvik"
+    DISPLAY=$inner "$work/tarvik" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    sleep 2
+    local placed
+    placed=$(real_rect)
+    stop_clock
+    expect_eq "$(stored_rect)" "$placed " "the stored rectangle of a window the compositor placed"
+
+    # Dragged by +100,+100: the compositor moves it, and the INI says where to.
+    printf '[SETTING]\r\nWINLEFT=400\r\nWINTOP=200\r\nWINRIGHT=800\r\nWINBOTTOM=300\r\n' >"$work/tarvik.ini"
+    DISPLAY=$inner "$work/tarvik" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    sleep 2
+    expect_eq "$(real_rect)" "400 200 800 300" "the stored place at the start"
+    xdotool mousemove 500 250 sleep 0.2 mousedown 1 sleep 0.2
+    local p
+    for p in "520 270" "550 300" "580 330" "600 350"; do xdotool mousemove $p sleep 0.2; done
+    xdotool mouseup 1 sleep 0.5
+    expect_eq "$(real_rect)" "500 300 900 400" "where the drag took the clock"
+    stop_clock
+    expect_eq "$(stored_rect)" "500 300 900 400 " "the stored rectangle after the drag"
+    kill "$weston" 2>/dev/null || true
+    export DISPLAY=$outer
+}
+
 test_wayland_keeps_the_stored_place() {
     export XDG_RUNTIME_DIR="$work/run"
     mkdir -m 700 "$XDG_RUNTIME_DIR"

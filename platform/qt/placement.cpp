@@ -1,0 +1,108 @@
+// Where top-level windows are, as the window system has them, and moving
+// them where the window system may refuse a program's own moves.
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
+#include <optional>
+
+#include <xcb/xcb.h>
+
+#include "platform/qt/window.h"
+
+namespace {
+
+// How long a window manager may take to answer a move before a drag takes
+// the move as refused.
+constexpr int kAnswerMs = 150;
+
+// The window system has refused a move of ours: from then on a drag hands
+// its moves to the window system.
+bool s_movesRefused = false;
+
+// Under Wayland a program can neither place its windows nor learn where they are.
+bool IsWayland()
+{
+    static const bool s_wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return s_wayland;
+}
+
+xcb_connection_t* X11Connection()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// The top-left corner of the window's client area on the screen, as the X
+// server has it now; nothing where there is no X server or no window yet.
+std::optional<QPoint> ServerPosition(const QWidget* w)
+{
+    xcb_connection_t* connection = X11Connection();
+    if (!connection || !w->testAttribute(Qt::WA_WState_Created))
+        return std::nullopt;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, xcb_window_t(w->winId()), screen->root, 0, 0), nullptr);
+    if (!reply)
+        return std::nullopt;
+    const QPoint position(reply->dst_x, reply->dst_y);
+    std::free(reply);
+    return position;
+}
+
+// A drag's move the window system did not answer: from then on the window
+// system moves the window itself, while the button is down.
+void CheckTheMoveWasAnswered(HWND hWnd, QPoint requested, QPoint before)
+{
+    QPointer<QWidget> widget = hWnd->widget;
+    QTimer::singleShot(kAnswerMs, widget, [widget, requested, before] {
+        const std::optional<QPoint> now = ServerPosition(widget);
+        if (!now || *now == requested || *now != before)
+            return;
+        s_movesRefused = true;
+        if ((QGuiApplication::mouseButtons() & Qt::LeftButton) && widget->windowHandle())
+            widget->windowHandle()->startSystemMove();
+    });
+}
+
+}  // namespace
+
+QPoint ReportedOrigin(const QWidget* w)
+{
+    const QWidget* top = w->window();
+    const std::optional<QPoint> client = IsWayland() ? std::nullopt : ServerPosition(top);
+    return (client ? *client : top->geometry().topLeft()) + w->mapTo(top, QPoint(0, 0));
+}
+
+QRect ReportedFrameGeometry(HWND hWnd)
+{
+    const QWidget* w = hWnd->widget;
+    QRect outer = w->frameGeometry();
+    if (IsWayland()) {
+        outer.moveTopLeft(hWnd->placed);
+    } else if (const std::optional<QPoint> client = ServerPosition(w)) {
+        // The window manager's frame lies around the client area as Qt
+        // last heard of it; the position is the server's.
+        outer.moveTopLeft(*client - (w->geometry().topLeft() - w->frameGeometry().topLeft()));
+    }
+    return outer;
+}
+
+BOOL MoveTopLevel(HWND hWnd, QPoint topLeft)
+{
+    QWidget* w = hWnd->widget;
+    const bool dragging = (QGuiApplication::mouseButtons() & Qt::LeftButton) && w->isVisible();
+    if (IsWayland() || (s_movesRefused && dragging)) {
+        hWnd->placed = IsWayland() ? hWnd->placed : topLeft;
+        // Once per press: the window system follows the pointer from here.
+        return dragging && w->windowHandle() && w->windowHandle()->startSystemMove();
+    }
+    hWnd->placed = topLeft;
+    const std::optional<QPoint> before = dragging ? ServerPosition(w) : std::nullopt;
+    w->move(topLeft);
+    if (before && *before != topLeft)
+        CheckTheMoveWasAnswered(hWnd, topLeft, *before);
+    return TRUE;
+}
