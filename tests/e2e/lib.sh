@@ -40,9 +40,10 @@ fail() {
 }
 expect_eq() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
 
+# Xvfb with one screen, 1024 x 768 unless a size is given.
 start_xvfb() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 200); do
         [ -s "$work/display" ] && break
@@ -55,14 +56,7 @@ start_xvfb() {
 # primary on the left. A client stays connected, so that the server keeps
 # the monitors (it resets when its last client leaves).
 start_two_monitors() {
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 2048x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        [ -s "$work/display" ] && break
-        sleep 0.05
-    done
-    export DISPLAY=":$(cat "$work/display")"
+    start_xvfb 2048x768
     xprop -root -spy _NET_ACTIVE_WINDOW >/dev/null 2>&1 &
     xrandr --setmonitor '*left' 1024/271x768/203+0+0 screen >/dev/null
     xrandr --setmonitor right 1024/271x768/203+1024+0 none >/dev/null
