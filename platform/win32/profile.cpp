@@ -24,10 +24,14 @@ bool Exists(const std::string& path)
     return std::filesystem::exists(FsPath(path), error);
 }
 
-// The file can be written, or made in its folder.
+// The file can be written, or made in its folder. A read-only file cannot,
+// whoever runs the program (Wine run by root would write through it).
 bool CanWrite(const std::string& path)
 {
     const std::wstring wide = Widen(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     HANDLE h = Exists(path) ? CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
                             : CreateFileW((wide + L".tarvik-probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -99,6 +103,13 @@ std::string PrepareProfilePath(std::string_view modulePath, std::string* note)
     std::error_code error;
     if (!Exists(config) && MakeParentFolders(config))
         std::filesystem::copy_file(FsPath(beside), FsPath(config), error);
+    // The copy takes the read-only attribute along, which would stop every
+    // save into it; an earlier copy may have kept it too. The user's copy
+    // is there to be written.
+    const std::wstring wide = Widen(config.c_str());
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(wide.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
     if (note)
         *note = beside + " cannot be written; the settings are kept in " + config;
     return config;

@@ -64,11 +64,11 @@ choose_from_menu() {
 }
 
 keys_in_order() {
-    tr -d '\r' <"$work/tarvik.ini" | sed -n 's/=.*//p' | grep -v '^\[' | tr '\n' ' '
+    tr -d '\r' <"${INI:-$work/tarvik.ini}" | sed -n 's/=.*//p' | grep -v '^\[' | tr '\n' ' '
 }
 
 ini_value() {
-    tr -d '\r' <"$work/tarvik.ini" | sed -n "s/^$1=//p"
+    tr -d '\r' <"${INI:-$work/tarvik.ini}" | sed -n "s/^$1=//p"
 }
 
 # Placed at the stored rectangle and showing the hour bar at a frozen
@@ -109,6 +109,28 @@ test_windows_drag_and_exit_save() {
     expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
     expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
         "150,120,550,240" "the moved rectangle"
+}
+
+# A read-only INI file beside the exe: the settings go to a copy in the
+# user's application data, and that copy can be written, so the move is kept
+# (Wine run as root writes through a read-only file, so the copy's attribute
+# is looked at too).
+test_windows_read_only_ini_keeps_settings() {
+    start_xvfb
+    local copy="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/tarvik/tarvik.ini"
+    rm -f "$copy"
+    local before='[SETTING]\r\nWINTOP=80\r\nWINBOTTOM=200\r\nWINLEFT=100\r\nWINRIGHT=500\r\n'
+    printf '%b' "$before" >"$work/tarvik.ini"
+    chmod 444 "$work/tarvik.ini"
+    start_exe ''
+    [ -f "$copy" ] || fail "no user's copy: $(cat "$work/app.log")"
+    expect_eq "$(stat -c %A "$copy" | cut -c2-3)" rw "the copy's owner may write it"
+    xdotool mousemove 200 120 mousedown 1 mousemove 230 140 sleep 0.1 mousemove 250 160 sleep 0.1 mouseup 1
+    wait_position "$window" 150 120
+    choose_from_menu 4
+    wait_app_exit "after Exit"
+    cmp -s "$work/tarvik.ini" <(printf '%b' "$before") || fail "the read-only file changed"
+    expect_eq "$(INI="$copy" ini_value WINLEFT),$(INI="$copy" ini_value WINTOP)" 150,120 "the move kept in the copy"
 }
 
 # Under a window manager, by keyboard: the settings dialog opens from the menu
