@@ -1,13 +1,17 @@
 // The clock view's pointer handlers: dragging the main window by the face,
 // the context menu (from the mouse or the keyboard) and the double-click that
 // opens the settings.
+#include <algorithm>
+
 #include "clock/vostrelview.h"
 #include "platform/afx/afxmenu.h"
 #include "res/resource.h"
 
 // The window follows the pointer: each move shifts it by the pointer's offset
 // from where the button went down, which brings the anchor back under the
-// pointer. Neither edge may go past the screen's left or top, each on its own.
+// pointer. Neither edge may go past the desktop's left or top, each on its
+// own: 0 on a single screen, less where a monitor lies left of or above the
+// primary.
 void CVostrelView::OnLButtonDown(UINT, CPoint point)
 {
     m_bDragging = TRUE;
@@ -24,12 +28,8 @@ void CVostrelView::OnMouseMove(UINT, CPoint point)
     CWnd* pMain = MainWindow();
     CRect rc;
     pMain->GetWindowRect(rc);
-    int x = rc.left + dx;
-    int y = rc.top + dy;
-    if (x < 0)
-        x = 0;
-    if (y < 0)
-        y = 0;
+    const int x = std::max<int>(rc.left + dx, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    const int y = std::max<int>(rc.top + dy, GetSystemMetrics(SM_YVIRTUALSCREEN));
     pMain->SetWindowPos(&CWnd::wndTop, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Default();
 }

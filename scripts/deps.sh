@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n qt6-wayland
                 fonts-ipafont-gothic fonts-ipafont-mincho)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
                clang libclang-rt-14-dev
                xvfb xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox weston xwayland)
 
@@ -12,7 +12,7 @@ TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev
 # under Xvfb like the Linux build's.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
                   wine64 googletest fonts-ipafont-gothic fonts-ipafont-mincho)
-WINDOWS_TEST_PACKAGES=(xvfb xauth xdotool x11-utils faketime imagemagick openbox)
+WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils faketime imagemagick openbox)
 
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.

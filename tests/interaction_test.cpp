@@ -2,8 +2,11 @@
 // clock on the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMouseEvent>
+#include <qpa/qplatformnativeinterface.h>
 
 #include "clockharness.h"
 #include "modalscript.h"
@@ -26,10 +29,51 @@ struct DragRow {
     const char* name;
     std::vector<std::pair<UINT, CPoint>> messages;  // to the view, in client coordinates
     CPoint topLeft;                                 // of the window afterwards; it starts at (100, 50)
+    bool screenOnTheLeft = false;  // a 1024 x 768 screen left of the primary, at x = -1024
 };
 void PrintTo(const DragRow& r, std::ostream* os) { *os << r.name; }
 
-class Drag : public Pointer, public ::testing::WithParamInterface<DragRow> {};
+// The offscreen platform's screens, as its configuration, which its native
+// interface reads and changes while it runs.
+QJsonObject ScreenConfiguration()
+{
+    QPlatformNativeInterface* native = qGuiApp->platformNativeInterface();
+    auto get = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
+        native->nativeResourceForIntegration("configuration"));
+    return get(native);
+}
+void SetScreenConfiguration(const QJsonObject& configuration)
+{
+    QPlatformNativeInterface* native = qGuiApp->platformNativeInterface();
+    auto set = reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
+        native->nativeResourceForIntegration("setConfiguration"));
+    set(configuration, native);
+}
+
+class Drag : public Pointer, public ::testing::WithParamInterface<DragRow> {
+public:
+    void SetUp() override
+    {
+        m_screens = ScreenConfiguration();
+        if (GetParam().screenOnTheLeft) {
+            QJsonObject configuration = m_screens;
+            QJsonArray screens = configuration["screens"].toArray();
+            screens.append(QJsonObject{{"name", "left"}, {"x", -1024}, {"y", 0}, {"width", 1024}, {"height", 768}});
+            configuration["screens"] = screens;
+            SetScreenConfiguration(configuration);
+            ASSERT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), -1024);
+        }
+        Pointer::SetUp();
+    }
+    void TearDown() override
+    {
+        m_clock.reset();
+        SetScreenConfiguration(m_screens);
+    }
+
+private:
+    QJsonObject m_screens;
+};
 
 TEST_P(Drag, MovesTheMainWindowByThePointersOffset)
 {
@@ -49,6 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
         DragRow{"PastTheLeftEdge", {{kDown, {50, 40}}, {kMove, {-100, 60}}}, {0, 70}},
         DragRow{"PastTheTopEdge", {{kDown, {50, 40}}, {kMove, {70, -90}}}, {120, 0}},
         DragRow{"PastBoth", {{kDown, {50, 40}}, {kMove, {-500, -500}}}, {0, 0}},
+        // A monitor left of the primary has negative coordinates: the window
+        // goes onto it, as far as its left edge.
+        DragRow{"OntoTheScreenOnTheLeft", {{kDown, {50, 40}}, {kMove, {-100, 60}}}, {-50, 70}, true},
+        DragRow{"PastTheLeftScreensEdge", {{kDown, {50, 40}}, {kMove, {-2000, 40}}}, {-1024, 50}, true},
         DragRow{"FarRightAndDown", {{kDown, {0, 0}}, {kMove, {3000, 2000}}}, {3100, 2050}},
         DragRow{"ClickWithoutMove", {{kDown, {50, 40}}, {kUp, {50, 40}}}, {100, 50}},
         DragRow{"MovesAfterTheReleaseDoNothing", {{kDown, {50, 40}}, {kUp, {50, 40}}, {kMove, {90, 90}}}, {100, 50}},

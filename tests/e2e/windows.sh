@@ -19,6 +19,23 @@ end_wine() { "$(dirname "$wine")/wineserver" -k 2>/dev/null || true; }
 end_wine
 trap 'end_wine; cleanup' EXIT
 
+# Two 800 x 600 screens joined by Xinerama in Xephyr (inside an Xvfb), the
+# primary on the right: Wine, which takes the monitors from Xinerama when the
+# server has no RandR, makes its first head the primary at 0, 0, and the other
+# lies left of it at x = -800, as on Windows. Xephyr ends with its Xvfb.
+start_two_screens_primary_on_the_right() {
+    start_xvfb 1700x700
+    exec 4>"$work/nested-display"
+    Xephyr -displayfd 4 -nolisten tcp +xinerama -extension RANDR \
+        -origin 800,0 -screen 800x600 -origin 0,0 -screen 800x600 >"$work/xephyr.log" 2>&1 &
+    for _ in $(seq 200); do
+        [ -s "$work/nested-display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/nested-display" ] || fail "Xephyr did not start: $(cat "$work/xephyr.log")"
+    export DISPLAY=":$(cat "$work/nested-display")"
+}
+
 readonly nine_keys='WINTOP WINBOTTOM WINLEFT WINRIGHT BARS UPDATE FGCOLOR BGCOLOR USESYSCOLOR'
 
 # Starts tarvik.exe from the work folder with the given INI content; extra
@@ -109,6 +126,20 @@ test_windows_drag_and_exit_save() {
     expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
     expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
         "150,120,550,240" "the moved rectangle"
+}
+
+# A clock stored on the monitor left of the primary opens there, and a drag
+# moves it on that monitor, where Windows' coordinates are negative.
+test_windows_monitor_left_of_the_primary() {
+    start_two_screens_primary_on_the_right
+    start_exe '[SETTING]\r\nWINLEFT=-700\r\nWINTOP=100\r\nWINRIGHT=-300\r\nWINBOTTOM=200\r\n'
+    expect_eq "$(window_geometry "$window")" "X=100 Y=100 WIDTH=400 HEIGHT=100 " "on the left monitor"
+    xdotool mousemove 200 150 mousedown 1 mousemove 215 150 sleep 0.1 mousemove 230 150 sleep 0.1 mouseup 1
+    wait_position "$window" 130 100
+    "$wine" taskkill /im tarvik.exe >/dev/null 2>&1
+    wait_app_exit "on a close request"
+    expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
+        "-670,100,-270,200" "the moved rectangle"
 }
 
 # A read-only INI file beside the exe: the settings go to a copy in the
