@@ -15,3 +15,9 @@ void _ftime(_timeb* timeptr)
     timeptr->timezone = static_cast<short>(timezone / 60);
     timeptr->dstflag = static_cast<short>(local.tm_isdst > 0);
 }
+
+bool AfxLocalTime(__time64_t seconds, struct tm* result)
+{
+    const time_t t = static_cast<time_t>(seconds);
+    return localtime_r(&t, result) != nullptr;
+}

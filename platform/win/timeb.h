@@ -1,8 +1,10 @@
 // The time sample: whole seconds since 1970-01-01 00:00 UTC and milliseconds.
 // On Linux the wall clock fills it (posix/timeb.cpp), on Windows the C runtime.
+// And the local time of a moment, as the system reckons it.
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 #ifdef _WIN32
 #include <sys/timeb.h>
@@ -23,3 +25,9 @@ struct _timeb {
 void _ftime(_timeb* timeptr);
 
 #endif  // _WIN32
+
+// The local calendar fields of a moment: on Linux as the C library reads TZ;
+// on Windows as the C runtime reads it, or in the system's own time zone
+// where TZ has a form the runtime cannot read. False for a moment outside
+// what can be converted.
+bool AfxLocalTime(__time64_t seconds, struct tm* result);
