@@ -1,16 +1,16 @@
 #include "clock/bargauge.h"
 
+#include <algorithm>
+
+#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 #include "res/barkind.h"
 
-namespace {
-
-constexpr int kMargin = CBarGauge::kBarLeft;
-// Marks are 1 pixel wide and stand in the 2 rows just above the bar.
-constexpr int kMarkHeight = 2;
-// Space below a bar, before the next one.
-constexpr int kGap = 10;
-
-}  // namespace
+FaceMetrics FaceMetrics::ForDpi(UINT dpi)
+{
+    auto scaled = [dpi](int pixels) { return std::max(1, MulDiv(pixels, int(dpi), USER_DEFAULT_SCREEN_DPI)); };
+    return {scaled(10), scaled(10), scaled(1), scaled(2)};
+}
 
 CalendarFields LocalCalendarFields(const CTime& time)
 {
@@ -19,7 +19,10 @@ CalendarFields LocalCalendarFields(const CTime& time)
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
-CBarGauge::CBarGauge(int nKind) : m_nKind(nKind), m_crColor(RGB(128, 80, 128)) {}
+CBarGauge::CBarGauge(int nKind)
+    : m_nKind(nKind), m_crColor(RGB(128, 80, 128)), m_metrics(FaceMetrics::ForDpi(USER_DEFAULT_SCREEN_DPI))
+{
+}
 
 CBarGauge::Layout CBarGauge::Measure(int nWidth, const _timeb* pSample)
 {
@@ -29,17 +32,18 @@ CBarGauge::Layout CBarGauge::Measure(int nWidth, const _timeb* pSample)
         fields = LocalCalendarFields(m_time);
     }
     const GaugeScale scale = ComputeGaugeScale(m_nKind, fields, pSample->millitm);
-    const int span = nWidth - 2 * kMargin;
+    const int span = nWidth - 2 * m_metrics.margin;
     return {scale.e, scale.d, static_cast<int>(span * scale.x)};
 }
 
 int CBarGauge::Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample)
 {
     const Layout layout = Measure(nWidth, pSample);
-    const int span = nWidth - 2 * kMargin;
+    const auto [margin, spacing, markWidth, markHeight] = m_metrics;
+    const int span = nWidth - 2 * margin;
     for (int k = 0; k < layout.e; k += layout.d)
-        pDC->FillSolidRect(kMargin + (span * k) / layout.e, y - kMarkHeight, 1, kMarkHeight, m_crColor);
-    pDC->FillSolidRect(kMargin, y, layout.length, nHeight, m_crColor);
-    pDC->FillSolidRect(nWidth - kMargin, y - kMarkHeight, 1, kMarkHeight, m_crColor);
-    return y + nHeight + kGap;
+        pDC->FillSolidRect(margin + (span * k) / layout.e, y - markHeight, markWidth, markHeight, m_crColor);
+    pDC->FillSolidRect(margin, y, layout.length, nHeight, m_crColor);
+    pDC->FillSolidRect(nWidth - margin, y - markHeight, markWidth, markHeight, m_crColor);
+    return y + nHeight + spacing;
 }

@@ -7,6 +7,19 @@
 #include "platform/afx/afxtime.h"
 #include "platform/win/timeb.h"
 
+// The face's measures in pixels. At 96 dpi (100 %) they are the face's own;
+// on a screen of another DPI each is scaled by it, so that the face is as
+// large there and drawn at the screen's own resolution.
+struct FaceMetrics {
+    int margin;      // left free at the left and right of the bars and marks
+    int spacing;     // above the first bar, and below each bar
+    int markWidth;   // of a tick mark
+    int markHeight;  // the marks stand in these rows just above their bar
+
+    static FaceMetrics ForDpi(UINT dpi);
+    bool operator==(const FaceMetrics&) const = default;
+};
+
 class CBarGauge {
 public:
     explicit CBarGauge(int nKind);
@@ -14,10 +27,11 @@ public:
     void SetColor(COLORREF crColor) { m_crColor = crColor; }
     COLORREF GetColor() const { return m_crColor; }
     int GetKind() const { return m_nKind; }
+    void SetMetrics(const FaceMetrics& metrics) { m_metrics = metrics; }
 
     // Where the marks and the bar's end stand at the sample, in an area
     // nWidth wide: the period and the step the marks follow, and the bar's
-    // filled length in pixels from its left end at kBarLeft.
+    // filled length in pixels from its left end at the margin.
     struct Layout {
         int e;
         int d;
@@ -29,13 +43,11 @@ public:
     // wide whose left edge is 0, and returns the top row of the next bar.
     int Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample);
 
-    // Bars and marks leave this many pixels free at the left and right.
-    static constexpr int kBarLeft = 10;
-
 private:
     CTime m_time;
     int m_nKind;
     COLORREF m_crColor;
+    FaceMetrics m_metrics;
 };
 
 // The local calendar fields of a moment, as the gauges read them.

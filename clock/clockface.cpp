@@ -5,10 +5,11 @@
 namespace {
 
 // Redraws the part of one bar's rows between its old and its new end.
-void DrawLengthChange(CDC* pDC, int top, int height, int oldLength, int newLength, COLORREF bar, COLORREF back)
+void DrawLengthChange(CDC* pDC, int left, int top, int height, int oldLength, int newLength, COLORREF bar,
+                      COLORREF back)
 {
-    const int oldEnd = CBarGauge::kBarLeft + std::max(0, oldLength);
-    const int newEnd = CBarGauge::kBarLeft + std::max(0, newLength);
+    const int oldEnd = left + std::max(0, oldLength);
+    const int newEnd = left + std::max(0, newLength);
     if (newEnd > oldEnd)
         pDC->FillSolidRect(oldEnd, top, newEnd - oldEnd, height, bar);
     else if (newEnd < oldEnd)
@@ -17,11 +18,11 @@ void DrawLengthChange(CDC* pDC, int top, int height, int oldLength, int newLengt
 
 }  // namespace
 
-int BarHeight(int clientBottom, int nShown)
+int BarHeight(int clientBottom, int nShown, int spacing)
 {
     if (nShown <= 0)
         return 0;
-    return std::max(1, (clientBottom - (nShown + 1) * kBarSpacing) / nShown);
+    return std::max(1, (clientBottom - (nShown + 1) * spacing) / nShown);
 }
 
 BOOL CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample)
@@ -42,7 +43,7 @@ BOOL CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& set
 
 int CClockFace::MsUntilChange(const _timeb& sample, int msEnough) const
 {
-    const int span = m_last.client.right - 2 * CBarGauge::kBarLeft;
+    const int span = m_last.client.right - 2 * m_last.metrics.margin;
     // The fast bars first: a change within msEnough ends the search, and
     // the calendar is looked up only for the slower ones.
     int soonest = kTickHorizonMs;
@@ -66,20 +67,24 @@ CClockFace::Look CClockFace::Measure(const CRect& rcClient, const CSettingDlg& s
     Look look;
     look.drawn = true;
     look.client = rcClient;
+    look.metrics = m_metrics;
     look.back = settings.GetBackColor();
     look.bar = settings.GetBarColor();
-    look.height = BarHeight(rcClient.bottom, settings.GetShown());
+    look.height = BarHeight(rcClient.bottom, settings.GetShown(), m_metrics.spacing);
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
         look.show[kind] = settings.GetShow(kind);
-        if (look.show[kind] == 1)
+        if (look.show[kind] == 1) {
+            m_gauges[kind]->SetMetrics(m_metrics);
             look.bars[kind] = m_gauges[kind]->Measure(rcClient.right, &sample);
+        }
     }
     return look;
 }
 
 bool CClockFace::OnlyLengthsChange(const Look& next) const
 {
-    if (!m_last.drawn || !(m_last.client == next.client) || m_last.back != next.back || m_last.bar != next.bar ||
+    if (!m_last.drawn || !(m_last.client == next.client) || !(m_last.metrics == next.metrics) ||
+        m_last.back != next.back || m_last.bar != next.bar ||
         m_last.height != next.height || !std::equal(m_last.show, m_last.show + BAR_KIND_COUNT, next.show))
         return false;
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
@@ -91,7 +96,7 @@ bool CClockFace::OnlyLengthsChange(const Look& next) const
 void CClockFace::DrawWhole(CDC* pDC, const Look& look, const _timeb& sample) const
 {
     pDC->FillSolidRect(look.client, look.back);
-    int top = kBarSpacing;
+    int top = look.metrics.spacing;
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
         if (look.show[kind] != 1)
             continue;
@@ -102,13 +107,14 @@ void CClockFace::DrawWhole(CDC* pDC, const Look& look, const _timeb& sample) con
 
 void CClockFace::DrawLengthChanges(CDC* pDC, const Look& look) const
 {
-    int top = kBarSpacing;
+    int top = look.metrics.spacing;
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
         if (look.show[kind] != 1)
             continue;
         m_gauges[kind]->SetColor(look.bar);
-        DrawLengthChange(pDC, top, look.height, m_last.bars[kind].length, look.bars[kind].length, look.bar, look.back);
-        top += look.height + kBarSpacing;
+        DrawLengthChange(pDC, look.metrics.margin, top, look.height, m_last.bars[kind].length, look.bars[kind].length,
+                         look.bar, look.back);
+        top += look.height + look.metrics.spacing;
     }
 }
 

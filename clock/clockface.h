@@ -7,13 +7,11 @@
 #include "res/barkind.h"
 #include "settings/settingdlg.h"
 
-// Space above the first bar and between bars.
-constexpr int kBarSpacing = 10;
-
 // The height of each shown bar in a client area of the given height: what is
-// left after the spacing, shared equally, and at least 1. With no bar shown
-// there is nothing to share, and 0 is returned.
-int BarHeight(int clientBottom, int nShown);
+// left after the spacing above the first bar and below each, shared equally,
+// and at least 1. With no bar shown there is nothing to share, and 0 is
+// returned.
+int BarHeight(int clientBottom, int nShown, int spacing);
 
 // Draws faces with the gauges it is given and remembers what the last one
 // looked like. When the next face goes into the same buffer and differs only
@@ -34,6 +32,9 @@ public:
     // The buffer was made anew and holds no face: the next one is drawn whole.
     void Forget() { m_last.drawn = false; }
 
+    // The faces to come are for a screen of this DPI (96 until told).
+    void SetDpi(UINT dpi) { m_metrics = FaceMetrics::ForDpi(dpi); }
+
     // How many milliseconds after the sample of the last face a shown bar
     // will first look different, looking no more than kTickHorizonMs ahead;
     // once a bar changes within msEnough, the others are not looked at.
@@ -44,6 +45,7 @@ private:
     struct Look {
         bool drawn = false;  // this face is what the buffer holds
         CRect client;
+        FaceMetrics metrics{};
         COLORREF back = 0;
         COLORREF bar = 0;
         int height = 0;
@@ -57,6 +59,7 @@ private:
     void DrawLengthChanges(CDC* pDC, const Look& look) const;
 
     CBarGauge* const (&m_gauges)[BAR_KIND_COUNT];
+    FaceMetrics m_metrics = FaceMetrics::ForDpi(USER_DEFAULT_SCREEN_DPI);
     Look m_last;
 };
 

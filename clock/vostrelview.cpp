@@ -60,6 +60,9 @@ void CVostrelView::OnDraw(CDC* pDC)
 void CVostrelView::RecreateBackBuffer()
 {
     GetClientRect(m_rcClient);
+    // A move to a monitor of another DPI resizes the window: the face's
+    // measures follow the monitor.
+    m_face.SetDpi(GetDpiForWindow(m_hWnd));
     CClientDC dc(this);
     if (!m_backBuffer.Create(m_rcClient, &dc))
         return;
@@ -153,5 +156,5 @@ void CVostrelView::OnDestroy()
         return;
     CRect rc;
     pMain->GetWindowRect(rc);
-    SaveDisplaySettings(AfxGetApp(), rc, m_dlgSetting);
+    SaveDisplaySettings(AfxGetApp(), StoredWindowRect(rc, GetDpiForWindow(pMain->m_hWnd)), m_dlgSetting);
 }

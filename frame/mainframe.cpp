@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/win/shellscalingapi.h"
 #include "settings/profilekeys.h"
 #include "settings/settingsprofile.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -39,19 +44,29 @@ CRect DefaultWindowRect()
     return CRect(kDefaultWinLeft, kDefaultWinTop, kDefaultWinRight, kDefaultWinBottom);
 }
 
-CRect UsableWindowRect(const CRect& stored)
+UINT StoredRectDpi(const CRect& stored)
+{
+    UINT dpiX = USER_DEFAULT_SCREEN_DPI, dpiY = USER_DEFAULT_SCREEN_DPI;
+    if (HMONITOR hMonitor = MonitorFromRect(stored, MONITOR_DEFAULTTOPRIMARY);
+        !hMonitor || GetDpiForMonitor(hMonitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY) != S_OK)
+        return USER_DEFAULT_SCREEN_DPI;
+    return dpiX;
+}
+
+CRect UsableWindowRect(const CRect& stored, UINT dpi)
 {
     const CRect desktop = DesktopRect();
-    CRect rc = stored;
+    const CRect scaled = WindowRectForDpi(stored, dpi);
+    const CRect byDefault = WindowRectForDpi(DefaultWindowRect(), dpi);
+    CRect rc = scaled;
     if (stored.Width() < 1 || stored.Height() < 1)
-        rc = DefaultWindowRect();
+        rc = byDefault;
     else if (desktop.Width() <= 0)
-        rc = stored.Width() <= kStandInDesktopExtent && stored.Height() <= kStandInDesktopExtent ? stored
-                                                                                                   : DefaultWindowRect();
-    else if (!MonitorFromRect(stored, MONITOR_DEFAULTTONULL))
-        rc = DefaultWindowRect();
+        rc = scaled.Width() <= kStandInDesktopExtent && scaled.Height() <= kStandInDesktopExtent ? scaled : byDefault;
+    else if (!MonitorFromRect(scaled, MONITOR_DEFAULTTONULL))
+        rc = byDefault;
     else
-        rc = ShrunkInto(stored, desktop);
+        rc = ShrunkInto(scaled, desktop);
     return CRect(rc.left, rc.top, rc.left + std::max(rc.Width(), GetSystemMetrics(SM_CXMINTRACK)),
                  rc.top + std::max(rc.Height(), GetSystemMetrics(SM_CYMINTRACK)));
 }
@@ -59,11 +74,20 @@ CRect UsableWindowRect(const CRect& stored)
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
     cs.hMenu = nullptr;  // the menu serves as the context menu only
-    const CRect rc = UsableWindowRect(LoadWindowRect(AfxGetApp()));
+    const CRect stored = LoadWindowRect(AfxGetApp());
+    const CRect rc = UsableWindowRect(stored, StoredRectDpi(stored));
     cs.cx = rc.Width();
     cs.cy = rc.Height();
     cs.x = rc.left;
     cs.y = rc.top;
     cs.style = LONG(kMainFrameStyle);
     return CFrameWnd::PreCreateWindow(cs);
+}
+
+LRESULT CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER);
+    return 0;
 }

@@ -28,6 +28,28 @@ CRect LoadWindowRect(CWinApp* pApp)
     return CRect(left, top, right, bottom);
 }
 
+namespace {
+
+CRect Scaled(const CRect& rc, int numerator, int denominator)
+{
+    const int left = MulDiv(rc.left, numerator, denominator);
+    const int top = MulDiv(rc.top, numerator, denominator);
+    return CRect(left, top, left + MulDiv(rc.Width(), numerator, denominator),
+                 top + MulDiv(rc.Height(), numerator, denominator));
+}
+
+}  // namespace
+
+CRect WindowRectForDpi(const CRect& stored, UINT dpi)
+{
+    return Scaled(stored, int(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+CRect StoredWindowRect(const CRect& window, UINT dpi)
+{
+    return Scaled(window, USER_DEFAULT_SCREEN_DPI, int(dpi));
+}
+
 void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings)
 {
     using namespace profile;

@@ -20,6 +20,7 @@ struct FaceRow {
     int clientHeight;
     int barHeight;
     std::vector<int> tops;
+    UINT dpi = 96;  // every measure scales with it: at 192 the margin is 20, marks 4 rows high
 };
 void PrintTo(const FaceRow& r, std::ostream* os) { *os << r.name; }
 
@@ -28,18 +29,20 @@ protected:
     ScopedTimeZone m_utc{"UTC"};
 };
 
-// Column 10 carries every bar's first column and its first tick mark, so its
-// painted rows show where each bar and its marks stand.
+// The margin's column carries every bar's first column and its first tick
+// mark, so its painted rows show where each bar and its marks stand.
 TEST_P(FaceLayout, BarsStackFromTheTop)
 {
     const FaceRow r = GetParam();
     CSettingDlg settings;
     const auto show = ParseBars(r.bars);
     settings.SetDisplaySettings(show.data(), 50, 0, kBar, kBack);
-    EXPECT_EQ(BarHeight(r.clientHeight, settings.GetShown()), r.barHeight);
+    const FaceMetrics metrics = FaceMetrics::ForDpi(r.dpi);
+    EXPECT_EQ(BarHeight(r.clientHeight, settings.GetShown(), metrics.spacing), r.barHeight);
 
     const CGaugeSet gauges;
     CClockFace face(gauges.m_pGauge);
+    face.SetDpi(r.dpi);
     Canvas canvas(420, r.clientHeight, RGB(255, 255, 255));
     // A moment at which every kind of bar has some length.
     const _timeb sample = LocalSample(2024, 5, 17, 12, 30, 30, 500);
@@ -47,11 +50,12 @@ TEST_P(FaceLayout, BarsStackFromTheTop)
 
     std::vector<bool> expected(size_t(r.clientHeight), false);
     for (int top : r.tops)
-        for (int row = top - 2; row < top + r.barHeight; ++row)
+        for (int row = top - metrics.markHeight; row < top + r.barHeight; ++row)
             if (row >= 0 && row < r.clientHeight)
                 expected[size_t(row)] = true;
     for (int row = 0; row < r.clientHeight; ++row)
-        EXPECT_EQ(canvas.At(10, row), expected[size_t(row)] ? kBar : kBack) << "row " << row;
+        EXPECT_EQ(canvas.At(metrics.margin, row), expected[size_t(row)] ? kBar : kBack) << "row " << row;
+    EXPECT_EQ(canvas.At(metrics.margin - 1, r.tops.empty() ? 0 : r.tops[0]), kBack) << "the margin is free";
     EXPECT_EQ(canvas.Count(RGB(255, 255, 255)), 0) << "the background must cover the whole client area";
 }
 
@@ -64,7 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FaceRow{"FourBarsIn30", "NNNYYYY", 30, 1, {10, 21, 32, 43}},
                       FaceRow{"OnlyMilliseconds", "NNNNNNY", 100, 80, {10}},
                       FaceRow{"HiddenKindsTakeNoRoom", "YNYNNNN", 100, 35, {10, 55}},
-                      FaceRow{"NoBarShown", "NNNNNNN", 60, 0, {}}),
+                      FaceRow{"NoBarShown", "NNNNNNN", 60, 0, {}},
+                      // At 150 % and 200 % the spacing is 15 and 20, the marks 3 and 4 rows high.
+                      FaceRow{"FourBarsAt144", "NNNYYYY", 138, 15, {15, 45, 75, 105}, 144},
+                      FaceRow{"FourBarsAt192", "NNNYYYY", 184, 21, {20, 61, 102, 143}, 192}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A face drawn into the buffer that holds the face of an earlier moment is
@@ -75,6 +82,8 @@ struct ChangeRow {
     const char* barsAfter;
     COLORREF barAfter;
     int heightAfter = 100;
+    UINT dpiAfter = 96;
+    int heightBefore = 100;
 };
 void PrintTo(const ChangeRow& r, std::ostream* os) { *os << r.name; }
 
@@ -95,12 +104,15 @@ TEST_P(FaceChange, IsTheSameAsAWholeNewFace)
     };
     Canvas kept(420, 100, RGB(255, 255, 255));
     CClockFace keptFace(gauges.m_pGauge);
-    keptFace.Compose(kept.DC(), CRect(0, 0, 420, 100), *settingsWith("YYYYYYY", kBar), r.before);
+    keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightBefore), *settingsWith("YYYYYYY", kBar), r.before);
     const auto after = settingsWith(r.barsAfter, r.barAfter);
+    keptFace.SetDpi(r.dpiAfter);
     keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
     Canvas fresh(420, 100, RGB(255, 255, 255));
-    CClockFace(gauges.m_pGauge).Compose(fresh.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
-    for (int y = 0; y < 100; ++y)
+    CClockFace freshFace(gauges.m_pGauge);
+    freshFace.SetDpi(r.dpiAfter);
+    freshFace.Compose(fresh.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
+    for (int y = 0; y < r.heightAfter; ++y)
         for (int x = 0; x < 420; ++x)
             ASSERT_EQ(kept.At(x, y), fresh.At(x, y)) << x << "," << y;
 }
@@ -120,7 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeRow{"OtherBars", LocalSample(2024, 5, 17, 12, 30, 30, 100), LocalSample(2024, 5, 17, 12, 30, 30, 200),
                   "NNNYNNY", kBar, 100},
         ChangeRow{"OtherColour", LocalSample(2024, 5, 17, 12, 30, 30, 100), LocalSample(2024, 5, 17, 12, 30, 30, 200),
-                  "YYYYYYY", RGB(255, 0, 0), 100}),
+                  "YYYYYYY", RGB(255, 0, 0), 100},
+        // The window went to a monitor of another DPI; the bars are 1 pixel
+        // high at both, but margins and marks have grown.
+        ChangeRow{"OtherDpi", LocalSample(2024, 5, 17, 12, 30, 30, 100), LocalSample(2024, 5, 17, 12, 30, 30, 200),
+                  "YYYYYYY", kBar, 30, 144, 30}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

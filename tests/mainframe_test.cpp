@@ -57,6 +57,35 @@ INSTANTIATE_TEST_SUITE_P(
                                    CRect(0, 0, 400, 100)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// On a monitor of another DPI the stored rectangle is scaled first, and the
+// desktop's rules apply to what the window would be there.
+TEST(MainWindow, PlacedAtTheMonitorsDpi)
+{
+    const struct {
+        CRect stored;
+        UINT dpi;
+        CRect window;
+    } rows[] = {
+        {CRect(100, 50, 300, 150), 192, CRect(200, 100, 600, 300)},
+        {CRect(100, 50, 600, 150), 192, CRect(0, 100, 800, 300)},  // wider than the desktop: shrunk
+        {CRect(500, 500, 600, 550), 192, CRect(0, 0, 800, 200)},   // scaled, off every screen: the default
+        {CRect(5, 5, 5, 5), 144, CRect(0, 0, 600, 150)},           // no size: the default, scaled
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(UsableWindowRect(row.stored, row.dpi), row.window) << row.stored.left << "," << row.dpi;
+}
+
+TEST(MainWindow, TakesTheRectangleSuggestedForANewDpi)
+{
+    ClockHarness clock(kSlowClock);
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    RECT suggested{30, 40, 630, 190};
+    clock.Frame()->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
+    PumpEvents(20);
+    EXPECT_EQ(clock.WindowRect(), CRect(30, 40, 630, 190));
+}
+
 TEST(MainWindow, NeverSmallerThanTheSmallestTrackingSize)
 {
     ClockHarness clock(kSlowClock);

@@ -1,11 +1,12 @@
 // Screens as monitors: which one shows a rectangle or a window, its work
-// area, and the system metrics that come from the screens.
+// area, the system metrics that come from the screens, and their DPI.
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
 
 #include "platform/qt/window.h"
+#include "platform/win/shellscalingapi.h"
 
 namespace {
 
@@ -95,4 +96,20 @@ int GetSystemMetrics(int nIndex)
     default:
         return 0;
     }
+}
+
+// Qt gives every window device-independent pixels and scales them to the
+// screen itself (QT_SCALE_FACTOR, the screen's own scale): the program sees
+// 96 dpi on every monitor.
+UINT GetDpiForWindow(HWND)
+{
+    return USER_DEFAULT_SCREEN_DPI;
+}
+
+HRESULT GetDpiForMonitor(HMONITOR hMonitor, MONITOR_DPI_TYPE, UINT* dpiX, UINT* dpiY)
+{
+    if (!ScreenOf(hMonitor) || !dpiX || !dpiY)
+        return E_INVALIDARG;
+    *dpiX = *dpiY = USER_DEFAULT_SCREEN_DPI;
+    return S_OK;
 }

@@ -30,6 +30,11 @@ constexpr WPARAM MAKEWPARAM(int low, int high) { return WPARAM(DWORD(MAKELONG(lo
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 
+// A result of the system's COM-style functions: S_OK, or negative for an error.
+using HRESULT = std::int32_t;
+constexpr HRESULT S_OK = 0;
+constexpr HRESULT E_INVALIDARG = HRESULT(0x80070057);
+
 struct RECT {
     LONG left;
     LONG top;

@@ -282,6 +282,15 @@ HMONITOR MonitorFromRect(LPCRECT lprc, DWORD dwFlags);
 HMONITOR MonitorFromWindow(HWND hWnd, DWORD dwFlags);
 BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi);
 
+// The dots per inch of the window's monitor, which its coordinates are in:
+// 96 at 100 %, 192 at 200 %. A window that moves to a monitor of another DPI
+// gets WM_DPICHANGED, with the rectangle (a RECT* in lParam) that keeps its
+// size in 96-dpi units there. (On Linux Qt scales every window itself, so
+// the program always sees 96.)
+constexpr UINT USER_DEFAULT_SCREEN_DPI = 96;
+constexpr UINT WM_DPICHANGED = 0x02E0;
+UINT GetDpiForWindow(HWND hWnd);
+
 // Painting: the context of the paint in progress, and one for the client area.
 struct PAINTSTRUCT {
     HDC hdc;

@@ -150,6 +150,83 @@ test_windows_monitor_left_of_the_primary() {
         "-670,100,-270,200" "the moved rectangle"
 }
 
+# Wine's DPI for the next start: the prefix's own again when the test ends.
+set_dpi() {
+    end_wine
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+unset_dpi() {
+    end_wine
+    "$wine" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+    "$(dirname "$wine")/wineserver" -w
+}
+
+# At 100 %, 150 % and 200 % the stored rectangle (in 96-dpi units) opens
+# scaled, and the face is drawn at the screen's resolution with every
+# measure scaled: margins, spacing, the marks' width and rows, the bar's
+# length. A drag of 60 pixels is stored as 60 at 96 dpi, 40 at 144, 30 at 192.
+test_windows_same_size_at_every_dpi() {
+    trap 'unset_dpi; cleanup' EXIT
+    start_xvfb 1600x900
+    frozen_at '2024-05-17 12:30:00'
+    local dpi
+    for dpi in 96 144 192; do
+        set_dpi $dpi
+        start_exe '[SETTING]\r\nBARS=NNNYNNN\r\nWINLEFT=100\r\nWINTOP=80\r\nWINRIGHT=526\r\nWINBOTTOM=186\r\n' "${frozen[@]}"
+        local x=$((100 * dpi / 96)) y=$((80 * dpi / 96)) width=$((426 * dpi / 96)) height=$((106 * dpi / 96))
+        expect_eq "$(window_geometry "$window")" "X=$x Y=$y WIDTH=$width HEIGHT=$height " "window at $dpi dpi"
+        import -window root "$work/shot.png"
+        check_hour_face_at_dpi "$work/shot.png" $dpi $x $y $width $height
+        xdotool mousemove $((x + width / 2)) $((y + height / 2)) mousedown 1 \
+            mousemove $((x + width / 2 + 30)) $((y + height / 2 + 30)) sleep 0.1 \
+            mousemove $((x + width / 2 + 60)) $((y + height / 2 + 60)) sleep 0.1 mouseup 1
+        wait_position "$window" $((x + 60)) $((y + 60))
+        "$wine" taskkill /im tarvik.exe >/dev/null 2>&1
+        wait_app_exit "on a close request at $dpi dpi"
+        local moved=$((60 * 96 / dpi))
+        expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
+            "$((100 + moved)),$((80 + moved)),$((526 + moved)),$((186 + moved))" "rectangle stored at $dpi dpi"
+    done
+}
+
+# The hour bar at a frozen 12:30 in a window at x, y of the given size, at
+# the given DPI: in the client area within Wine's frame, margins and spacing
+# of 10, marks 1 wide and 2 high, each scaled as MulDiv rounds.
+check_hour_face_at_dpi() {
+    local image=$1 dpi=$2 x=$3 y=$4 width=$5 height=$6
+    local margin=$(((10 * dpi + 48) / 96)) mark_width=$(((dpi + 48) / 96)) mark_height=$(((2 * dpi + 48) / 96))
+    local spacing=$margin
+    # The client area: the background's and the bar's columns across the
+    # middle row, and the background's rows in the client's last column.
+    local columns left right top bottom
+    columns=$({ columns_of "$image" $((y + height / 2)) $((x + width)) '#ADDEFF'
+                columns_of "$image" $((y + height / 2)) $((x + width)) '#008484'; } | tr ' ' '\n' | sort -n | grep .)
+    left=$(head -1 <<<"$columns"); right=$(($(tail -1 <<<"$columns") + 1))
+    local rows
+    rows=$(rows_of "$image" $((right - 1)) $((y + height)) '#ADDEFF' | tr ' ' '\n' | grep .)
+    top=$(head -1 <<<"$rows"); bottom=$(($(tail -1 <<<"$rows") + 1))
+    expect_eq "$((left - x)),$((top - y))" "$((x + width - right)),$((y + height - bottom))" "frame even at $dpi dpi"
+
+    local span=$((right - left - 2 * margin)) bar_top=$((top + spacing)) marks="" k c
+    for k in $(seq 0 23); do
+        for ((c = 0; c < mark_width; ++c)); do marks+="$((left + margin + span * k / 24 + c)) "; done
+    done
+    for ((c = 0; c < mark_width; ++c)); do marks+="$((right - margin + c)) "; done
+    for ((k = 1; k <= mark_height; ++k)); do
+        expect_eq "$(columns_of "$image" $((bar_top - k)) "$right" '#008484')" "$marks" "mark row $k at $dpi dpi"
+    done
+    expect_eq "$(columns_of "$image" $((bar_top - mark_height - 1)) "$right" '#008484')" "" "above the marks at $dpi dpi"
+    local length=$((span * 25 / 48))  # 12.5 of 24 hours
+    expect_eq "$(columns_of "$image" "$bar_top" "$right" '#008484' | wc -w)" "$length" "bar length at $dpi dpi"
+    expect_eq "$(columns_of "$image" "$bar_top" "$right" '#008484' | cut -d' ' -f1)" $((left + margin)) \
+        "bar start at $dpi dpi"
+    local bar_rows=$((bottom - top - 2 * spacing))
+    expect_eq "$(rows_of "$image" $((left + margin)) "$bottom" '#008484' | run_starts)" "$((bar_top - mark_height)) " \
+        "marks and bar in one run at $dpi dpi"
+    expect_eq "$(rows_of "$image" $((left + margin)) "$bottom" '#008484' | wc -w)" $((mark_height + bar_rows)) \
+        "bar height at $dpi dpi"
+}
+
 # A read-only INI file beside the exe: the settings go to a copy in the
 # user's application data, and that copy can be written, so the move is kept
 # (Wine run as root writes through a read-only file, so the copy's attribute
