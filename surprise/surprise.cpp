@@ -17,17 +17,18 @@ constexpr UINT kShakeInterval = 100;  // milliseconds
 // "貞" and the face "ＭＳ Ｐ明朝", in Shift-JIS as the font's charset asks.
 constexpr char kHugeCharacter[] = "\x92\xE5";
 constexpr char kHugeFace[] = "\x82\x6C\x82\x72\x20\x82\x6F\x96\xBE\x92\xA9";
-constexpr LONG kHugeHeight = 400;  // the character cell, in pixels
+constexpr int kHugeHeight = 400;  // the character cell, in pixels at 96 dpi
 
 constexpr COLORREF kScreenBlue = 0x00FF0000;
 
 // The huge character, black on white, centred at the very top of the screen,
-// in the system font's description with a bold Mincho face 400 pixels high.
-void DrawHugeCharacter()
+// in the system font's description with a bold Mincho face 400 pixels high
+// (as large at any DPI).
+void DrawHugeCharacter(UINT dpi)
 {
     LOGFONTA lf;
     ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof lf, &lf);
-    lf.lfHeight = kHugeHeight;
+    lf.lfHeight = MulDiv(kHugeHeight, int(dpi), USER_DEFAULT_SCREEN_DPI);
     lf.lfWidth = 0;
     lf.lfWeight = FW_BOLD;
     lf.lfCharSet = SHIFTJIS_CHARSET;
@@ -88,7 +89,7 @@ void CVostrelView::OnSurprise()
         SetTimer(IDT_SHAKE, kShakeInterval, nullptr);
         break;
     case PRANK_HUGE_CHARACTER:
-        DrawHugeCharacter();
+        DrawHugeCharacter(GetDpiForWindow(m_hWnd));
         break;
     case PRANK_BLUE_SCREEN:
         PaintScreenBlue();

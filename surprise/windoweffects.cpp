@@ -6,7 +6,7 @@
 
 namespace {
 
-// A shake moves the main window by up to this many pixels each way.
+// A shake moves the main window by up to this many pixels each way, at 96 dpi.
 constexpr int kShakeReach = 4;
 
 }  // namespace
@@ -20,8 +20,9 @@ void CVostrelView::OnShakeTick()
     pMain->GetWindowRect(rc);
     const int r1 = std::rand();
     const int r2 = std::rand();
-    const int span = 2 * kShakeReach + 1;
-    pMain->SetWindowPos(&CWnd::wndTop, rc.left + r2 % span - kShakeReach, rc.top + r1 % span - kShakeReach, 0, 0,
+    const int reach = MulDiv(kShakeReach, int(GetDpiForWindow(pMain->m_hWnd)), USER_DEFAULT_SCREEN_DPI);
+    const int span = 2 * reach + 1;
+    pMain->SetWindowPos(&CWnd::wndTop, rc.left + r2 % span - reach, rc.top + r1 % span - reach, 0, 0,
                         SWP_NOSIZE | SWP_NOZORDER);
 }
 
