@@ -2,6 +2,8 @@
 // its style.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "clockharness.h"
 
 namespace {
@@ -70,6 +72,9 @@ TEST(MainWindow, PlacedAtTheMonitorsDpi)
         {CRect(100, 50, 600, 150), 192, CRect(0, 100, 800, 300)},  // wider than the desktop: shrunk
         {CRect(500, 500, 600, 550), 192, CRect(0, 0, 800, 200)},   // scaled, off every screen: the default
         {CRect(5, 5, 5, 5), 144, CRect(0, 0, 600, 150)},           // no size: the default, scaled
+        // Edges that leave int when scaled: held at its ends, no wrap round.
+        {CRect(INT_MIN, 0, INT_MAX, 100), 192, CRect(0, 0, 800, 200)},
+        {CRect(INT_MAX - 100, 0, INT_MAX, 100), 192, CRect(0, 0, 800, 200)},
     };
     for (const auto& row : rows)
         EXPECT_EQ(UsableWindowRect(row.stored, row.dpi), row.window) << row.stored.left << "," << row.dpi;
