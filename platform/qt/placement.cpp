@@ -35,10 +35,17 @@ xcb_connection_t* X11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// The window whose place is pinned while a pointer move is handed to the
+// program, and that place (PinnedPlace).
+const QWidget* s_pinnedWindow = nullptr;
+QPoint s_pinnedPosition;
+
 // The top-left corner of the window's client area on the screen, as the X
 // server has it now; nothing where there is no X server or no window yet.
 std::optional<QPoint> ServerPosition(const QWidget* w)
 {
+    if (w == s_pinnedWindow)
+        return s_pinnedPosition;
     xcb_connection_t* connection = X11Connection();
     if (!connection || !w->testAttribute(Qt::WA_WState_Created))
         return std::nullopt;
@@ -68,6 +75,22 @@ void CheckTheMoveWasAnswered(HWND hWnd, QPoint requested, QPoint before)
 }
 
 }  // namespace
+
+PinnedPlace::PinnedPlace(const QWidget* w) : m_window(s_pinnedWindow), m_position(s_pinnedPosition)
+{
+    const QWidget* top = w ? w->window() : nullptr;
+    const std::optional<QPoint> now = top && !IsWayland() ? ServerPosition(top) : std::nullopt;
+    if (now) {
+        s_pinnedWindow = top;
+        s_pinnedPosition = *now;
+    }
+}
+
+PinnedPlace::~PinnedPlace()
+{
+    s_pinnedWindow = m_window;
+    s_pinnedPosition = m_position;
+}
 
 QPoint ReportedOrigin(const QWidget* w)
 {

@@ -251,7 +251,9 @@ void WndWidget::SendMouse(UINT message, QMouseEvent* e)
     // GetWindowRect has it: the display server gives positions relative to
     // where the window stood when it made the event, which lags a move just
     // asked for, and a window dragged by its face would then overshoot and
-    // tremble.
+    // tremble. A move, which may move the window, is handled at that place
+    // (a press or a click may open a dialog, which must see the window move).
+    const PinnedPlace place(message == WM_MOUSEMOVE ? this : nullptr);
     const QPoint pos = e->globalPosition().toPoint() - ReportedOrigin(this) - QPoint(m_hwnd->Border(), m_hwnd->Border());
     m_hwnd->Send(message, ButtonFlags(e->buttons()), MAKELPARAM(pos.x(), pos.y()));
 }
