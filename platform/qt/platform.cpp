@@ -126,7 +126,8 @@ bool WaylandSocketExists(const std::string& name)
 // same word as no display at all, never Qt's abort.
 bool ChooseDisplay()
 {
-    if (std::getenv("QT_QPA_PLATFORM"))
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    if (chosen && *chosen)
         return true;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");

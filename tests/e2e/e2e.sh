@@ -194,6 +194,11 @@ test_dead_display() {
     env -u DISPLAY WAYLAND_DISPLAY=wayland-nobody XDG_RUNTIME_DIR="$work" "$work/tarvik" >"$work/out" 2>&1 || status=$?
     expect_eq "$status" 1 "exit status for a dead Wayland display"
     grep -q 'nothing answers at WAYLAND_DISPLAY=wayland-nobody' "$work/out" || fail "the word: $(cat "$work/out")"
+    # An empty QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY choose nothing.
+    status=0
+    env QT_QPA_PLATFORM= DISPLAY= WAYLAND_DISPLAY= "$work/tarvik" >"$work/out" 2>&1 || status=$?
+    expect_eq "$status" 1 "exit status with every display variable empty"
+    grep -q '^tarvik: no display to show the clock on (DISPLAY is not set)' "$work/out" || fail "the word: $(cat "$work/out")"
 }
 
 # Under Wayland alone, where a program cannot place its window, the clock
