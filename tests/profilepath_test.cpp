@@ -49,7 +49,7 @@ TEST(ProfilePathInConfigTest, FollowsXdgConfigHome)
 
 // Beside the executable when that file can be written or made there, in the
 // user's configuration folder otherwise; an installed copy (in the bin folder
-// it was built for) never writes into that folder, even as root.
+// it was built for, or the system's) never writes into that folder, even as root.
 TEST(ChooseProfilePathTest, BesideOrInTheConfigFolder)
 {
     TempDir dir;
@@ -67,6 +67,8 @@ TEST(ChooseProfilePathTest, BesideOrInTheConfigFolder)
          dir.File("tarvik.ini")},
         {"ReadOnlyFolder", dir.File("ro/tarvik"), [] {}, config.File("tarvik/tarvik.ini")},
         {"InstalledCopy", TARVIK_INSTALL_BINDIR "/tarvik-not-installed", [] {},
+         config.File("tarvik/tarvik-not-installed.ini")},
+        {"InTheSystemsBinFolder", "/usr/bin/tarvik-not-installed", [] {},
          config.File("tarvik/tarvik-not-installed.ini")},
     };
     for (const auto& row : rows) {

@@ -12,24 +12,25 @@
 #include <vector>
 
 #include "platform/posix/inifileio.h"
+#include "platform/posix/userconfig.h"
+
+std::string UserConfigFolder(const char* xdgConfigHome, const char* home)
+{
+    if (xdgConfigHome && xdgConfigHome[0] == '/')
+        return xdgConfigHome;
+    if (!home || home[0] != '/') {
+        const struct passwd* user = getpwuid(getuid());
+        home = user && user->pw_dir && user->pw_dir[0] == '/' ? user->pw_dir : nullptr;
+    }
+    return home ? std::string(home) + "/.config" : std::string();
+}
 
 std::string ProfilePathInConfig(std::string_view modulePath, const char* xdgConfigHome, const char* home)
 {
     const std::string beside = ProfilePathBeside(modulePath);
     const std::string fileName = beside.substr(beside.rfind('/') + 1);
-    std::string config;
-    if (xdgConfigHome && xdgConfigHome[0] == '/') {
-        config = xdgConfigHome;
-    } else {
-        if (!home || home[0] != '/') {
-            const struct passwd* user = getpwuid(getuid());
-            home = user && user->pw_dir && user->pw_dir[0] == '/' ? user->pw_dir : nullptr;
-        }
-        if (!home)
-            return {};
-        config = std::string(home) + "/.config";
-    }
-    return config + "/tarvik/" + fileName;
+    const std::string config = UserConfigFolder(xdgConfigHome, home);
+    return config.empty() ? config : config + "/tarvik/" + fileName;
 }
 
 namespace {
@@ -50,23 +51,29 @@ std::string RealFolder(const std::string& folder)
 }
 
 // An installed copy lies in the bin folder of the prefix it was built to be
-// installed into (cmake --install, a package). Its settings are the user's
-// own: it never writes into that shared folder, even where it could (as
-// root). A build tree or a copy in a folder of one's own is no installed copy.
+// installed into (cmake --install), or in one of the system's (a package).
+// Its settings are the user's own: it never writes into that shared folder,
+// even where it could (as root); a file an administrator put there is where
+// each user's settings start. A build tree or a copy in a folder of one's own
+// is no installed copy.
 bool IsInstalledCopy(std::string_view modulePath)
 {
     const size_t slash = modulePath.rfind('/');
     if (slash == std::string_view::npos)
         return false;
-    return RealFolder(std::string(modulePath.substr(0, slash))) == RealFolder(TARVIK_INSTALL_BINDIR);
+    const std::string folder = RealFolder(std::string(modulePath.substr(0, slash)));
+    for (const char* bin : {TARVIK_INSTALL_BINDIR, "/usr/bin", "/usr/local/bin", "/usr/games"})
+        if (folder == RealFolder(bin))
+            return true;
+    return false;
 }
 
-// Whether the settings go beside the executable: the file is there already,
-// or the executable is no installed copy; and the file can be written there.
-// When not, errno says why (0 for an installed copy).
+// Whether the settings go beside the executable: it is no installed copy,
+// and the file can be written there. When not, errno says why (0 for an
+// installed copy).
 bool BesideIsTheFile(const std::string& beside, std::string_view modulePath)
 {
-    if (!Exists(beside) && IsInstalledCopy(modulePath)) {
+    if (IsInstalledCopy(modulePath)) {
         errno = 0;
         return false;
     }
@@ -99,13 +106,13 @@ std::string PrepareProfilePath(std::string_view modulePath, std::string* note)
         return beside;
     }
     if (!besideExists)
-        return config;  // an installed copy, or one in a folder of the system's: the per-user file, as always
+        return config;  // nothing to start from: the per-user file, as always
     if (stat(config.c_str(), &st) != 0 && errno == ENOENT) {
         const auto bytes = ini::ReadBytes(beside);
         if (bytes && MakeParentFolders(config))
             ini::ReplaceFile(config, *bytes);
     }
-    if (note)
+    if (note && !IsInstalledCopy(modulePath))
         *note = beside + " cannot be written (" + why + "); the settings are kept in " + config;
     return config;
 }
