@@ -8,6 +8,7 @@
 #include "app/options.h"
 #include "app/snapshot.h"
 #include "app/vostrelapp.h"
+#include "platform/win/autostart.h"
 #include "platform/win/profilepath.h"
 
 // The one application object.
@@ -21,8 +22,13 @@ int main(int argc, char** argv)
         std::cout << kUsage << "Settings: " << ChooseProfilePath(ModulePath()) << "\n";
         return 0;
     case Options::Version:
-        std::cout << "tarvik 1.0.0.1\n";
+        std::cout << "tarvik " TARVIK_VERSION "\n";
         return 0;
+    case Options::Autostart: {
+        const AutostartResult result = SetAutostart(options.autostartOn, ModulePath(), options.onTop);
+        (result.ok ? std::cout : std::cerr) << "tarvik: " << result.message << "\n";
+        return result.ok ? 0 : 1;
+    }
     case Options::Wrong:
         std::cerr << "tarvik: " << options.problem << "\n" << kUsage;
         return 2;
@@ -34,6 +40,7 @@ int main(int argc, char** argv)
         return WriteSnapshot(&theApp, options.snapshotPath) ? 0 : 1;
     }
     case Options::Run:
+        theApp.m_bOnTop = options.onTop;
         break;
     }
     return AfxWinMain(argc, argv);

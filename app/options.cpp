@@ -1,15 +1,19 @@
 #include "app/options.h"
 
 const char* const kUsage =
-    "Usage: tarvik [FILE]\n"
+    "Usage: tarvik [--on-top] [FILE]\n"
     "       tarvik --snapshot FILE.png\n"
+    "       tarvik --autostart on|off [--on-top]\n"
     "A desktop clock that shows the local time as bars.\n"
     "\n"
     "  FILE                 a document to open; the clock keeps no data in it, but it\n"
     "                       must be a file that can be read, and it joins the list of\n"
     "                       recent files in the settings file\n"
+    "  --on-top             keep the clock above other windows while it runs\n"
     "  --snapshot FILE.png  draw the face as the settings and window size give it,\n"
     "                       after one clock tick, into a PNG file, and exit\n"
+    "  --autostart on|off   start the clock (on top, with --on-top) when you log in,\n"
+    "                       or no longer, and exit\n"
     "  -h, --help           show this help and exit\n"
     "  --version            show the version and exit\n"
     "\n"
@@ -19,6 +23,7 @@ Options ParseOptions(const std::vector<std::string>& args)
 {
     Options options;
     bool optionsEnded = false;
+    bool autostart = false;
     int files = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -32,11 +37,25 @@ Options ParseOptions(const std::vector<std::string>& args)
             if (args.size() != 2 || i != 0)
                 return {Options::Wrong, {}, "--snapshot takes one file name and nothing else"};
             return {Options::Snapshot, args[1], {}};
+        } else if (!optionsEnded && arg == "--on-top") {
+            options.onTop = true;
+        } else if (!optionsEnded && arg == "--autostart") {
+            if (autostart || i + 1 == args.size() || (args[i + 1] != "on" && args[i + 1] != "off"))
+                return {Options::Wrong, {}, "--autostart takes on or off"};
+            autostart = true;
+            options.autostartOn = args[++i] == "on";
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             return {Options::Wrong, {}, "unknown option " + arg};
         } else if (++files > 1) {
             return {Options::Wrong, {}, "only one FILE can be opened"};
         }
+    }
+    if (autostart) {
+        if (files > 0)
+            return {Options::Wrong, {}, "--autostart opens no FILE"};
+        if (options.onTop && !options.autostartOn)
+            return {Options::Wrong, {}, "--on-top goes with --autostart on, not off"};
+        options.action = Options::Autostart;
     }
     return options;
 }

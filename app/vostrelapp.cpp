@@ -42,6 +42,8 @@ BOOL CVostrelApp::InitInstance()
             return FALSE;
     }
 
+    if (m_bOnTop)
+        ::SetWindowPos(m_pMainWnd->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();
     return TRUE;

@@ -11,6 +11,9 @@ public:
 
     BOOL InitInstance() override;
 
+    // Set before the start (--on-top): the clock stays above other windows.
+    BOOL m_bOnTop = FALSE;
+
 protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -11,6 +11,8 @@ TEST(Options, Rows)
         std::vector<std::string> args;
         Options::Action action;
         const char* detail;  // the snapshot's path, or the problem
+        bool onTop = false;
+        bool autostartOn = false;
     } rows[] = {
         {{}, Options::Run, ""},
         {{"notes.vst"}, Options::Run, ""},
@@ -25,6 +27,16 @@ TEST(Options, Rows)
         {{"--bogus"}, Options::Wrong, "unknown option --bogus"},
         {{"-x", "notes.vst"}, Options::Wrong, "unknown option -x"},
         {{"a.vst", "b.vst"}, Options::Wrong, "only one FILE can be opened"},
+        {{"--on-top"}, Options::Run, "", true},
+        {{"--on-top", "notes.vst"}, Options::Run, "", true},
+        {{"--autostart", "on"}, Options::Autostart, "", false, true},
+        {{"--autostart", "on", "--on-top"}, Options::Autostart, "", true, true},
+        {{"--autostart", "off"}, Options::Autostart, ""},
+        {{"--autostart"}, Options::Wrong, "--autostart takes on or off"},
+        {{"--autostart", "yes"}, Options::Wrong, "--autostart takes on or off"},
+        {{"--autostart", "on", "--autostart", "off"}, Options::Wrong, "--autostart takes on or off"},
+        {{"--autostart", "on", "notes.vst"}, Options::Wrong, "--autostart opens no FILE"},
+        {{"--on-top", "--autostart", "off"}, Options::Wrong, "--on-top goes with --autostart on, not off"},
     };
     for (const auto& row : rows) {
         const Options options = ParseOptions(row.args);
@@ -33,6 +45,10 @@ TEST(Options, Rows)
             args += arg + " ";
         EXPECT_EQ(options.action, row.action) << args;
         EXPECT_EQ(row.action == Options::Snapshot ? options.snapshotPath : options.problem, row.detail) << args;
+        if (row.action != Options::Wrong) {
+            EXPECT_EQ(options.onTop, row.onTop) << args;
+            EXPECT_EQ(options.autostartOn, row.autostartOn) << args;
+        }
     }
 }
 

@@ -242,11 +242,21 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint)
     return TRUE;
 }
 
-BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT uFlags)
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags)
 {
     if (!IsLive(hWnd))
         return FALSE;
     QWidget* w = hWnd->widget;
+    const bool topmost = hWndInsertAfter == HWND_TOPMOST;
+    if (!(uFlags & SWP_NOZORDER) && !hWnd->parent && (topmost || hWndInsertAfter == HWND_NOTOPMOST) &&
+        w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
+        // The window system takes the hint when the window is mapped: a
+        // shown window is mapped again with it.
+        const bool visible = w->isVisible();
+        w->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+        if (visible)
+            w->show();
+    }
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
     if (!(uFlags & SWP_NOMOVE)) {
         if (!hWnd->parent && !MoveTopLevel(hWnd, QPoint(x, y)))

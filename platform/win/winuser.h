@@ -113,6 +113,11 @@ int GetSystemMetrics(int nIndex);
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOW = 5;
 
+// SetWindowPos: above every window that is not topmost itself, or back
+// among them.
+inline HWND const HWND_TOPMOST = reinterpret_cast<HWND>(std::intptr_t(-1));
+inline HWND const HWND_NOTOPMOST = reinterpret_cast<HWND>(std::intptr_t(-2));
+
 // SetWindowPos flags.
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;

@@ -140,7 +140,7 @@ test_interrupt_and_hangup_save() {
 }
 
 test_options() {
-    expect_eq "$("$binary" --version)" "tarvik 1.0.0.1" "--version"
+    expect_eq "$("$binary" --version)" "tarvik $TARVIK_VERSION" "--version"
     "$binary" --help | grep -q -- '--snapshot FILE.png' || fail "--help lists --snapshot"
     "$binary" --help | grep -q -- '^  FILE ' || fail "--help explains FILE"
     expect_eq "$("$binary" -h)" "$("$binary" --help)" "-h"
@@ -161,6 +161,34 @@ test_options() {
         grep -q "^tarvik: cannot open $file: " "$work/err" || fail "no word on $file: $(cat "$work/err")"
     done
     [ ! -e "$work/tarvik.ini" ] || fail "a failed start wrote $(cat "$work/tarvik.ini")"
+    # Start at login: the entry in the user's autostart folder, a valid
+    # desktop entry that starts this very file, and gone again with off.
+    local entry=$work/cfg/autostart/tarvik.desktop
+    XDG_CONFIG_HOME=$work/cfg "$work/tarvik" --autostart on --on-top >"$work/out" || fail "--autostart on failed"
+    expect_eq "$(cat "$work/out")" "tarvik: starts at login, on top, from now on ($entry)" "--autostart on"
+    grep -qx "Exec=$work/tarvik --on-top" "$entry" || fail "the entry starts another file: $(cat "$entry")"
+    desktop-file-validate "$entry" || fail "the autostart entry is not a valid desktop entry"
+    XDG_CONFIG_HOME=$work/cfg "$work/tarvik" --autostart off >/dev/null || fail "--autostart off failed"
+    [ ! -e "$entry" ] || fail "--autostart off left $entry"
+}
+
+# --on-top: the window manager keeps the clock above other windows; without
+# it, the clock is an ordinary window.
+test_on_top_under_wm() {
+    start_xvfb
+    start_wm
+    clock_args=(--on-top)
+    start_clock ""
+    for _ in $(seq 40); do  # the window manager may still be taking the window in
+        xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && break
+        sleep 0.05
+    done
+    xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+        fail "the clock is not above: $(xprop -id "$window" _NET_WM_STATE)"
+    stop_clock
+    clock_args=()
+    start_clock ""
+    ! xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the clock is above without --on-top"
 }
 
 # The display server going away (a logout where it goes first, a crash)

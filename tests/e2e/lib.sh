@@ -63,12 +63,14 @@ start_two_monitors() {
 }
 
 # Copies the binary into the work folder (its INI file lies beside it) and
-# starts it with the given INI content; extra arguments prefix the command.
+# starts it with the given INI content; extra arguments prefix the command,
+# and clock_args (an array) follow it.
+clock_args=()
 start_clock() {
     local ini=$1; shift
     cp "$binary" "$work/tarvik"
     [ -n "$ini" ] && printf '%b' "$ini" >"$work/tarvik.ini"
-    TZ=UTC "$@" "$work/tarvik" >"$work/app.log" 2>&1 &
+    TZ=UTC "$@" "$work/tarvik" "${clock_args[@]}" >"$work/app.log" 2>&1 &
     app_pid=$!
     xdotool search --sync --onlyvisible --name '^vostrel$' >/dev/null &
     local search=$!
