@@ -9,6 +9,7 @@
 #include "app/snapshot.h"
 #include "app/vostrelapp.h"
 #include "platform/win/autostart.h"
+#include "platform/win/console.h"
 #include "platform/win/profilepath.h"
 
 // The one application object.
@@ -17,6 +18,8 @@ CVostrelApp theApp;
 int main(int argc, char** argv)
 {
     const Options options = ParseOptions(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (options.action != Options::Run)
+        AfxAttachConsole();
     switch (options.action) {
     case Options::Help:
         std::cout << kUsage << "Settings: " << ChooseProfilePath(ModulePath()) << "\n";

@@ -1,0 +1,3 @@
+#include "platform/win/console.h"
+
+void AfxAttachConsole() {}
