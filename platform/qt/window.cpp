@@ -248,14 +248,13 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
         return FALSE;
     QWidget* w = hWnd->widget;
     const bool topmost = hWndInsertAfter == HWND_TOPMOST;
-    if (!(uFlags & SWP_NOZORDER) && !hWnd->parent && (topmost || hWndInsertAfter == HWND_NOTOPMOST) &&
-        w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
-        // The window system takes the hint when the window is mapped: a
-        // shown window is mapped again with it.
-        const bool visible = w->isVisible();
-        w->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-        if (visible)
-            w->show();
+    if (!(uFlags & SWP_NOZORDER) && !hWnd->parent && (topmost || hWndInsertAfter == HWND_NOTOPMOST)) {
+        // On the window itself, not the widget: the widget would make a new
+        // native window for it, under an id the rest of the program does not know.
+        if (QWindow* window = w->windowHandle())
+            window->setFlag(Qt::WindowStaysOnTopHint, topmost);
+        else
+            w->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     }
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
     if (!(uFlags & SWP_NOMOVE)) {

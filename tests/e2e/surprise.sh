@@ -91,6 +91,11 @@ surprises_well_formed() {
 }
 test_surprises_well_formed() { surprises_well_formed; }
 test_surprises_well_formed_under_wm() { surprises_well_formed wm; }
+# A clock kept on top (--on-top) meets the pranks as any other does.
+test_surprises_well_formed_on_top() {
+    clock_args=(--on-top)
+    surprises_well_formed wm
+}
 
 # Fifty surprises keep the clock alive with flat memory; a drawing left on
 # the screen goes when the clock closes.
