@@ -5,9 +5,26 @@
 #
 # ./run.sh --windows [ARGS] does the same for the Windows build: tarvik.exe,
 # built in build-win/ with MinGW-w64 and run with Wine.
+#
+# ./run.sh --package builds the Debian package build/tarvik_VERSION_amd64.deb
+# (install it with: sudo apt install ./build/tarvik_VERSION_amd64.deb), and
+# ./run.sh --package --windows the zip build-win/tarvik-VERSION-win64.zip.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
+
+if [ "${1:-}" = --package ]; then
+    if [ "${2:-}" = --windows ]; then
+        ensure_packages "${WINDOWS_PACKAGES[@]}"
+        build_windows
+        (cd build-win && cpack)
+    else
+        ensure_packages "${BUILD_PACKAGES[@]}" dpkg-dev
+        build_release
+        (cd build && cpack)
+    fi
+    exit
+fi
 
 if [ "${1:-}" = --windows ]; then
     shift

@@ -5,14 +5,15 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-
                 fonts-ipafont-gothic fonts-ipafont-mincho)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
                clang libclang-rt-14-dev
-               xvfb xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox weston xwayland)
+               xvfb xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox weston xwayland
+               dpkg-dev lintian appstream desktop-file-utils groff-base man-db)
 
 # The Windows build: MinGW-w64 (the POSIX thread model), GoogleTest's sources
 # to build for it, and Wine with Japanese fonts to run it; its tests drive it
 # under Xvfb like the Linux build's.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
                   wine64 googletest fonts-ipafont-gothic fonts-ipafont-mincho)
-WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils faketime imagemagick openbox)
+WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils faketime imagemagick openbox unzip)
 
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.

@@ -105,7 +105,7 @@ TEST_F(ProfileFile, SymbolicLinkIsFollowed)
 {
     const std::string real = m_dir.File("real.ini");
     WriteText(real, "[S]\nK=1\n");
-    symlink("real.ini", m_ini.c_str());
+    ASSERT_EQ(symlink("real.ini", m_ini.c_str()), 0);
     EXPECT_TRUE(WritePrivateProfileStringA("S", "K", "2", m_ini.c_str()));
     struct stat st;
     ASSERT_EQ(lstat(m_ini.c_str(), &st), 0);
@@ -114,7 +114,7 @@ TEST_F(ProfileFile, SymbolicLinkIsFollowed)
 
     // A link to a file not made yet creates that file.
     const std::string dangling = m_dir.File("dangling.ini");
-    symlink("later.ini", dangling.c_str());
+    ASSERT_EQ(symlink("later.ini", dangling.c_str()), 0);
     EXPECT_TRUE(WritePrivateProfileStringA("S", "K", "3", dangling.c_str()));
     EXPECT_EQ(ReadText(m_dir.File("later.ini")), "[S]\r\nK=3\r\n");
 }
