@@ -39,12 +39,12 @@ start_two_screens_primary_on_the_right() {
 readonly nine_keys='WINTOP WINBOTTOM WINLEFT WINRIGHT BARS UPDATE FGCOLOR BGCOLOR USESYSCOLOR'
 
 # Starts tarvik.exe from the work folder with the given INI content; extra
-# arguments prefix the command.
+# arguments prefix the command, and clock_args (an array) follow it.
 start_exe() {
     local ini=$1; shift
     cp "$binary" "$work/tarvik.exe"
     [ -n "$ini" ] && printf '%b' "$ini" >"$work/tarvik.ini"
-    TZ=UTC "$@" "$wine" "$work/tarvik.exe" >"$work/app.log" 2>&1 &
+    TZ=UTC "$@" "$wine" "$work/tarvik.exe" "${clock_args[@]}" >"$work/app.log" 2>&1 &
     app_pid=$!
     wait_window vostrel
     window=$found
@@ -134,6 +134,35 @@ test_windows_drag_and_exit_save() {
     expect_eq "$(keys_in_order)" "$nine_keys " "keys written at the close"
     expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
         "150,120,550,240" "the moved rectangle"
+}
+
+# --autostart on writes the per-user Run key's value, starting this very
+# file (on top with --on-top), and off removes it; --on-top makes the clock a
+# topmost window, which the window manager keeps above.
+test_windows_autostart_and_on_top() {
+    local run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+    cp "$binary" "$work/tarvik.exe"
+    "$wine" "$work/tarvik.exe" --autostart on --on-top >"$work/out" 2>&1 || fail "--autostart on: $(cat "$work/out")"
+    grep -qF 'tarvik: starts at login, on top, from now on (HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run\tarvik)' "$work/out" ||
+        fail "the word for --autostart on: $(cat "$work/out")"
+    "$wine" reg query "$run" /v tarvik >"$work/reg" 2>&1 || fail "no Run value: $(cat "$work/reg")"
+    local exe="Z:${work//\//\\}\\tarvik.exe"  # the path as Wine names it
+    grep -qF "\"$exe\" --on-top" "$work/reg" || fail "the Run value: $(cat "$work/reg")"
+    "$wine" "$work/tarvik.exe" --autostart off >"$work/out" 2>&1 || fail "--autostart off: $(cat "$work/out")"
+    ! "$wine" reg query "$run" /v tarvik >/dev/null 2>&1 || fail "--autostart off left the Run value"
+    "$wine" "$work/tarvik.exe" --autostart off >"$work/out" 2>&1 || fail "a second --autostart off failed"
+    grep -q '^tarvik: was not set to start at login' "$work/out" || fail "the word: $(cat "$work/out")"
+    end_wine  # its desktop process would stay without a display
+    start_xvfb
+    start_wm
+    clock_args=(--on-top)
+    start_exe ""
+    for _ in $(seq 40); do
+        xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && break
+        sleep 0.05
+    done
+    xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+        fail "the clock is not above: $(xprop -id "$window" _NET_WM_STATE)"
 }
 
 # A clock stored on the monitor left of the primary opens there, and a drag
