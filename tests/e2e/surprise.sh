@@ -41,7 +41,9 @@ classify() {
     done
     for i in $(seq 1 11); do
         local dx=$((xs[i] - xs[i - 1])) dy=$((ys[i] - ys[i - 1]))
-        [ ${dx#-} -le 4 ] && [ ${dy#-} -le 4 ] || fail "the window jumped by $dx,$dy"
+        # A shake step moves it at most 4 pixels each way; a loaded machine
+        # may let two steps (100 ms apart) fall between two looks.
+        [ ${dx#-} -le 8 ] && [ ${dy#-} -le 8 ] || fail "the window jumped by $dx,$dy"
         [ "$dx$dy" != 00 ] && moved=1
     done
     import -window root "$work/shot.png"
