@@ -122,6 +122,7 @@ void CVostrelView::OnClockTick()
         UpdateWindow();
     }
     ScheduleNextTick(m_face.MsUntilChange(sample, int(std::min<UINT>(Interval(), kTickHorizonMs))));
+    NotifyReadings(sample);
 }
 
 // The clock ticks at its interval while a shown bar changes within it.

@@ -2,6 +2,9 @@
 // redraws the face on every tick of its clock timer.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "clock/backbuffer.h"
 #include "clock/bargauge.h"
 #include "clock/clockface.h"
@@ -19,6 +22,8 @@ public:
     // Loads the display settings before the window is created.
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnDraw(CDC* pDC) override;
+    // The bars as a screen reader reads them (clock/viewaccess.cpp).
+    BOOL GetAccessibleInfo(AFX_ACCESSIBLE_INFO* pInfo) override;
     void RecreateBackBuffer();
 
     const CSettingDlg& GetSettings() const { return m_dlgSetting; }
@@ -47,6 +52,8 @@ protected:
     void TrackContextMenu(int x, int y);
     void OnClockTick();
     void ScheduleNextTick(int msUntilChange);
+    // Tells a listening screen reader which bars read differently, once a second.
+    void NotifyReadings(const _timeb& sample);
     // Starts (or restarts) the clock timer at the period.
     void SetClockTimer(UINT nPeriod);
     // The refresh interval, as the clock timer takes it.
@@ -67,4 +74,6 @@ protected:
     BOOL m_bFirstPaint;  // no paint yet: the first one starts the clock
     CClockFace m_face;   // draws with m_pGauge, and knows the last face drawn
     UINT m_nTickPeriod;  // the clock timer's period: the interval or longer; 0 while it is stopped
+    __time64_t m_tLastReading = 0;           // the second of the last readings told
+    std::vector<std::string> m_lastReadings;  // what each shown bar read then
 };

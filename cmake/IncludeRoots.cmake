@@ -7,7 +7,7 @@
 #
 #   program folders -> platform/afx -> platform/win
 #   platform/qt, platform/posix, platform/win32 -> platform/win and
-#       platform/afx/afxbackend.h, nothing else of the framework
+#       platform/afx/afxbackend.h (and afxacc.h), nothing else of the framework
 #
 # tarvik_include_root(<target> <PUBLIC|PRIVATE|INTERFACE> <path>...) adds the
 # paths (relative to the project's folder) to the target's root.

@@ -2,8 +2,10 @@
 // it is filled, straight from the calendar fields.
 #include <gtest/gtest.h>
 
+#include "clock/facereading.h"
 #include "clock/gaugescale.h"
 #include "res/barkind.h"
+#include "timezone.h"
 
 namespace {
 
@@ -60,5 +62,39 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleRow{"Millisecond1", BAR_MILLISECOND, {}, 1, 1000, 100, 0},
         ScaleRow{"Millisecond0", BAR_MILLISECOND, {}, 0, 1000, 100, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What a screen reader reads of a bar: the unit it stands at and the whole
+// percent of its period, never more than the bar shows.
+TEST(FaceReading, UnitAndPercent)
+{
+    const ScopedTimeZone utc("UTC");
+    const __time64_t at = 1713166245;  // 2024-04-15 07:30:45 UTC
+    const struct {
+        int kind;
+        unsigned short ms;
+        const char* text;
+        double percent;
+    } rows[] = {
+        {BAR_YEAR, 0, "2024年 79%", 100 * (2024 + 3 / 12.0 - 1970) / 68},
+        {BAR_HOUR, 0, "7時 31%", 100 * (7 + 30 / 60.0) / 24},  // whole minutes
+        {BAR_MINUTE, 0, "30分 51%", 100 * 30.75 / 60},
+        {BAR_SECOND, 0, "45秒 75%", 75},
+        {BAR_SECOND, 999, "45秒 76%", 100 * 45.999 / 60},
+        {BAR_MILLISECOND, 999, "999ミリ秒 99%", 99.9},
+        {BAR_MILLISECOND, 0, "0ミリ秒 0%", 0},
+    };
+    for (const auto& row : rows) {
+        const BarReading reading = ReadBar(row.kind, _timeb{at, row.ms, 0, 0});
+        EXPECT_EQ(reading.text, row.text);
+        EXPECT_NEAR(reading.percent, row.percent, 1e-9) << row.text;
+    }
+    CSettingDlg settings;
+    const int show[BAR_KIND_COUNT] = {0, 0, 0, 1, 0, 1, 1};
+    settings.SetDisplaySettings(show, 50, 0, 0, 0);
+    std::string texts;
+    for (const BarReading& reading : ReadFace(settings, _timeb{at, 0, 0, 0}))
+        texts += reading.text + ";";
+    EXPECT_EQ(texts, "7時 31%;45秒 75%;0ミリ秒 0%;");
+}
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "platform/afx/afxacc.h"
 #include "platform/win/winres.h"
 #include "platform/win/winuser.h"
 

@@ -235,6 +235,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_GETOBJECT && lParam == AFX_OBJID_INFO)
+        return GetAccessibleInfo(reinterpret_cast<AFX_ACCESSIBLE_INFO*>(wParam));
     const CurrentMessage saved = s_current;
     s_current = {message, wParam, lParam};
     LRESULT result = 0;

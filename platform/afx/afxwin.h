@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/afx/afxacc.h"
 #include "platform/afx/afxgdi.h"
 #include "platform/afx/afxmsg.h"
 #include "platform/afx/afxres.h"
@@ -130,6 +131,9 @@ public:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // What a screen reader is told of the window, when it draws its content
+    // itself; FALSE (the default) leaves it to the system.
+    virtual BOOL GetAccessibleInfo(AFX_ACCESSIBLE_INFO*) { return FALSE; }
 
     // The stand-in for "the top of the stacking order" in SetWindowPos.
     static const CWnd wndTop;

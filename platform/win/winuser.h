@@ -28,6 +28,9 @@ constexpr UINT WM_SHOWWINDOW = 0x0018;
 // of a click, or -1 in both halves when the keyboard asked (Shift+F10, the
 // menu key; the default processing of their key sends it).
 constexpr UINT WM_CONTEXTMENU = 0x007B;
+// A screen reader asks for the window's accessible object: lParam names it
+// (OBJID_CLIENT, oleacc.h).
+constexpr UINT WM_GETOBJECT = 0x003D;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_INITDIALOG = 0x0110;
