@@ -6,7 +6,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
                clang libclang-rt-14-dev
                xvfb xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox weston xwayland
-               dpkg-dev lintian appstream desktop-file-utils groff-base man-db)
+               dpkg-dev lintian appstream desktop-file-utils groff-base man-db
+               dbus-daemon at-spi2-core python3-pyatspi)
 
 # The Windows build: MinGW-w64 (the POSIX thread model), GoogleTest's sources
 # to build for it, and Wine with Japanese fonts to run it; its tests drive it

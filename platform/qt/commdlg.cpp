@@ -105,6 +105,8 @@ int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType)
                     QString::fromUtf8(lpText ? lpText : ""),
                     okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // A screen reader reads the alert's message with its caption.
+    box.setAccessibleDescription(box.text());
     const int result = ExecOver(box, hWnd);
     if (okCancel && result != QMessageBox::Ok)
         return IDCANCEL;

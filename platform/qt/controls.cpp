@@ -5,6 +5,7 @@
 #include "platform/qt/controls.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QInputMethodEvent>
@@ -190,11 +191,24 @@ QWidget* MakeLabel(const AFX_DIALOG_ITEM& item, QWidget* parent)
 QWidget* MakeIcon(const AFX_DIALOG_ITEM& item, QWidget* parent, QRect& rect)
 {
     auto* label = new QLabel(parent);
+    label->setAccessibleName(QCoreApplication::applicationName());  // the program's icon
     if (HICON hIcon = AfxLoadIcon(item.nIconID)) {
         label->setPixmap(reinterpret_cast<const QIcon*>(hIcon)->pixmap(32, 32));
         rect.setSize(QSize(32, 32));
     }
     return label;
+}
+
+// A control's text as it is read: "&&" is "&", a single "&" marks a mnemonic.
+QString WithoutMnemonic(const QString& text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        out += text[i];
+    }
+    return out;
 }
 
 Qt::FocusPolicy FocusPolicyOf(Kind kind, DWORD style)
@@ -258,6 +272,9 @@ HWND CreateDialogControl(HWND hDlg, const AFX_DIALOG_ITEM& item, const QRect& pi
     }
     case Kind::Edit: {
         auto* edit = new QLineEdit(QString::fromUtf8(item.lpszText), parent);
+        // Named, as on Windows, by the static text or group box just before it.
+        if (IsLive(previous) && (qobject_cast<QLabel*>(previous->widget) || qobject_cast<QGroupBox*>(previous->widget)))
+            edit->setAccessibleName(WithoutMnemonic(ControlText(previous->widget)));
         // Qt keeps two pixels more inside its frame than a Windows edit
         // field, which dialog layouts made for Windows cannot spare.
         edit->setTextMargins(-2, 0, -2, 0);

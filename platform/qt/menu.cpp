@@ -36,9 +36,17 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     QMenu menu;
     AddItems(menu, hMenu);
     QAction* chosen = nullptr;
+    // An item invoked by a screen reader is triggered without a click.
+    QAction* triggered = nullptr;
+    QObject::connect(&menu, &QMenu::triggered, &menu, [&](QAction* action) {
+        triggered = action;
+        menu.close();
+    });
     {
         ModalScope scope(nullptr, [&menu] { menu.close(); });
         chosen = menu.exec(QPoint(x, y));
+        if (!chosen)
+            chosen = triggered;
         if (scope.Aborted())
             chosen = nullptr;
     }

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
@@ -203,6 +204,7 @@ bool AfxPlatformInit(int argc, char** argv, const AFX_PLATFORM_HOST& host)
     // Windows end only when the program destroys them, and the program ends
     // only on PostQuitMessage.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallAccessibility();
     SpeakJapanese();
     CloseOnSignals();
     std::atexit(EndWithoutTheDisplay);

@@ -14,6 +14,14 @@
 #include "platform/win/commctrl.h"
 #include "platform/win/winres.h"
 
+// The up-down's own widget, which Qt's accessibility finds by its class name
+// and reads as one spin box.
+class UpDownWidget : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
 namespace {
 
 class UpDownGlue : public ControlGlue {
@@ -161,7 +169,7 @@ HWND CreateUpDown(HWND hDlg, const AFX_DIALOG_ITEM& item, const QRect& pixels, H
     }
 
     HWND hWnd = NewControlHandle(hDlg, item);
-    auto* widget = new QWidget(hDlg->widget);
+    auto* widget = new UpDownWidget(hDlg->widget);
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -179,3 +187,5 @@ HWND CreateUpDown(HWND hDlg, const AFX_DIALOG_ITEM& item, const QRect& pixels, H
     widget->setVisible(item.style & WS_VISIBLE);
     return hWnd;
 }
+
+#include "updown.moc"

@@ -51,6 +51,7 @@ struct HWND__ {
 };
 
 class WndWidget : public QWidget {
+    Q_OBJECT  // a class name of its own, by which Qt's accessibility finds it
 public:
     WndWidget(HWND hwnd, QWidget* parent);
 
