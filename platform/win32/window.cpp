@@ -3,9 +3,18 @@
 #include "platform/win32/windata.h"
 
 #include "platform/afx/afxbackend.h"
+#include "platform/win32/accessible.h"
 #include "platform/win/winuser.h"
 
 namespace {
+
+AFX_ACCESSIBLE_INFO InfoOf(HWND hWnd)
+{
+    AFX_ACCESSIBLE_INFO info;
+    if (!SendMessageA(hWnd, WM_GETOBJECT, reinterpret_cast<WPARAM>(&info), AFX_OBJID_INFO))
+        info = {};
+    return info;
+}
 
 constexpr wchar_t kDataProperty[] = L"tarvik.AfxWindowData";
 constexpr char kWindowClass[] = "TarvikWindow";
@@ -24,6 +33,14 @@ LRESULT CALLBACK WindowTrampoline(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         return DefWindowProcA(hWnd, message, wParam, lParam);
     if (HandleCloseRequest(hWnd, message, wParam))
         return 0;
+    if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
+        // A window that describes itself gets an accessible object of its own.
+        AFX_ACCESSIBLE_INFO probe;
+        LRESULT result = 0;
+        if (CallFrameworkProc(hWnd, data, message, reinterpret_cast<WPARAM>(&probe), AFX_OBJID_INFO) &&
+            AnswerGetObject(hWnd, wParam, lParam, [hWnd] { return InfoOf(hWnd); }, &result))
+            return result;
+    }
     // A window pressed with the left button gets the pointer's messages until
     // the button is released, wherever the pointer goes meanwhile.
     if (message == WM_LBUTTONDOWN)

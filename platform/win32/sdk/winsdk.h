@@ -14,6 +14,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <mmsystem.h>
+#include <oleacc.h>
 #include <shellscalingapi.h>
 
 // A LOGFONTA's face name is text of the font's own character set, as a
