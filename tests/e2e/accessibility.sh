@@ -49,6 +49,7 @@ test_screen_reader_view() {
 
     # The settings dialog: a dialog with its caption, the interval field named
     # by its group box, the spin box with the field's value and its range.
+    # Tab goes from the first box to the interval field in nine steps.
     xdotool mousemove 200 130 click --repeat 2 --delay 100 1
     wait_window いろいろ設定
     atspi tree tarvik >"$work/tree"
@@ -56,6 +57,17 @@ test_screen_reader_view() {
     object_line 'check box' ミリ秒 >/dev/null || fail "no check box ミリ秒"
     expect_eq "$(object_line text '更新間隔（ミリ秒）' | cut -d'|' -f7)" 50 "the interval field"
     expect_eq "$(object_line 'spin button' '更新間隔（ミリ秒）' | cut -d'|' -f4-6)" "50|0|10000" "the spin box"
+    # A refused interval: the message box is an alert that says its message.
+    xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+a type 20000
+    xdotool key Return
+    for _ in $(seq 40); do
+        atspi tree tarvik >"$work/tree"
+        grep -q '^alert|' "$work/tree" && break
+        sleep 0.05
+    done
+    expect_eq "$(grep '^alert|' "$work/tree" | cut -d'|' -f3)" "0 から 10000 までの整数を入力してください。" "the alert's message"
+    xdotool key Return
+    sleep 0.3
     xdotool key Escape
     wait_windows_named いろいろ設定 0
 
