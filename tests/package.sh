@@ -63,7 +63,8 @@ elif [ "$kind" = zip ]; then
     dlls=$(x86_64-w64-mingw32-objdump -p "$work/$top/tarvik.exe" | awk '/DLL Name:/ { print toupper($3) }' | sort)
     for dll in $dlls; do
         case $dll in
-        ADVAPI32.DLL | COMCTL32.DLL | COMDLG32.DLL | GDI32.DLL | KERNEL32.DLL | MSVCRT.DLL | SHCORE.DLL | USER32.DLL | WINMM.DLL) ;;
+        ADVAPI32.DLL | COMCTL32.DLL | COMDLG32.DLL | GDI32.DLL | KERNEL32.DLL | MSVCRT.DLL | OLE32.DLL | OLEACC.DLL | \
+            OLEAUT32.DLL | SHCORE.DLL | USER32.DLL | WINMM.DLL) ;;
         *) fail "tarvik.exe needs $dll, which Windows does not bring" ;;
         esac
     done
