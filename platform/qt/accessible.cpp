@@ -4,13 +4,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMenu>
-#include <QToolButton>
 #include <memory>
 #include <vector>
 
 #include "platform/afx/afxacc.h"
 #include "platform/qt/window.h"
-#include "platform/win/commctrl.h"
 
 namespace {
 
@@ -90,20 +88,22 @@ public:
             return QString::fromStdString(info.description);
         return QAccessibleWidget::text(t);
     }
-    int childCount() const override { return QAccessibleWidget::childCount() + int(Info().parts.size()); }
+    int childCount() const override { return int(Widgets().size()) + int(Info().parts.size()); }
     QAccessibleInterface* child(int index) const override
     {
-        const int widgets = QAccessibleWidget::childCount();
-        if (index < widgets)
-            return QAccessibleWidget::child(index);
-        return index - widgets < int(Info().parts.size()) ? Part(index - widgets) : nullptr;
+        const QList<QWidget*> widgets = Widgets();
+        if (index < 0)
+            return nullptr;
+        if (index < widgets.size())
+            return QAccessible::queryAccessibleInterface(widgets[index]);
+        return index - widgets.size() < qsizetype(Info().parts.size()) ? Part(int(index - widgets.size())) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         for (size_t i = 0; i < m_parts.size(); ++i)
             if (m_parts[i] == child)
-                return QAccessibleWidget::childCount() + int(i);
-        return QAccessibleWidget::indexOfChild(child);
+                return int(Widgets().size()) + int(i);
+        return child ? int(Widgets().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
     }
 
     // The part, made once and kept by Qt's cache while the window lives.
@@ -117,6 +117,8 @@ public:
     }
 
 private:
+    QList<QWidget*> Widgets() const { return AccessibleChildWidgets(widget()); }
+
     static QAccessible::Role RoleOf(HWND hWnd)
     {
         if (hWnd && hWnd->dialog)
@@ -170,75 +172,6 @@ QRect PartAccessible::rect() const
     return QRect(whole.left(), whole.top() + m_index * height, whole.width(), height);
 }
 
-// The up-down control: one spin box with a value and a range, stepped by the
-// actions a screen reader offers, rather than two nameless arrow buttons.
-class UpDownAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit UpDownAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::SpinBox) {}
-
-    HWND Handle() const { return WindowOfWidget(widget()); }
-    HWND Buddy() const
-    {
-        HWND hWnd = Handle();
-        return hWnd ? reinterpret_cast<HWND>(hWnd->Send(UDM_GETBUDDY)) : nullptr;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        HWND buddy = Buddy();
-        if (t == QAccessible::Name && IsLive(buddy))
-            return buddy->widget->accessibleName();
-        if (t == QAccessible::Value)
-            return currentValue().toString();
-        return QAccessibleWidget::text(t);
-    }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QVariant currentValue() const override { return int(short(LOWORD(Send(UDM_GETPOS)))); }
-    void setCurrentValue(const QVariant& value) override
-    {
-        Send(UDM_SETPOS, 0, MAKELPARAM(value.toInt(), 0));
-    }
-    QVariant maximumValue() const override
-    {
-        const LRESULT range = Send(UDM_GETRANGE);
-        return std::max(int(short(LOWORD(range))), int(short(HIWORD(range))));
-    }
-    QVariant minimumValue() const override
-    {
-        const LRESULT range = Send(UDM_GETRANGE);
-        return std::min(int(short(LOWORD(range))), int(short(HIWORD(range))));
-    }
-    QVariant minimumStepSize() const override { return 1; }
-
-    QStringList actionNames() const override
-    {
-        return {QAccessibleActionInterface::increaseAction(), QAccessibleActionInterface::decreaseAction()};
-    }
-    void doAction(const QString& name) override
-    {
-        const QList<QToolButton*> arrows = widget()->findChildren<QToolButton*>();
-        if (arrows.size() == 2 && name == QAccessibleActionInterface::increaseAction())
-            arrows[0]->click();
-        else if (arrows.size() == 2 && name == QAccessibleActionInterface::decreaseAction())
-            arrows[1]->click();
-    }
-
-private:
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        HWND hWnd = Handle();
-        return IsLive(hWnd) ? hWnd->Send(message, wParam, lParam) : 0;
-    }
-};
-
 // The application, with the popup menu that is open among its windows (Qt
 // leaves popups out), so that a screen reader finds its items in the tree.
 class ApplicationAccessible : public QAccessibleApplication {
@@ -277,8 +210,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (className == QLatin1StringView("WndWidget"))
         return new WindowAccessible(static_cast<WndWidget*>(object));
-    if (className == QLatin1StringView("UpDownWidget"))
-        return new UpDownAccessible(static_cast<QWidget*>(object));
+    if (QAccessibleInterface* control = NewControlAccessible(className, object))
+        return control;
     if (className == QLatin1StringView("QApplication") && object == qApp)
         return new ApplicationAccessible;
     return nullptr;

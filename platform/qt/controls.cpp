@@ -171,7 +171,7 @@ QWidget* MakeGroupBox(const AFX_DIALOG_ITEM& item, QWidget* parent)
 {
     // A group box only frames the controls drawn over it: it sits below
     // them and lets their clicks through.
-    auto* box = new QGroupBox(QString::fromUtf8(item.lpszText), parent);
+    auto* box = new DialogGroupBox(QString::fromUtf8(item.lpszText), parent);
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->lower();
     return box;
@@ -199,7 +199,15 @@ QWidget* MakeIcon(const AFX_DIALOG_ITEM& item, QWidget* parent, QRect& rect)
     return label;
 }
 
-// A control's text as it is read: "&&" is "&", a single "&" marks a mnemonic.
+Qt::FocusPolicy FocusPolicyOf(Kind kind, DWORD style)
+{
+    if (kind == Kind::GroupBox || kind == Kind::Static || kind == Kind::Icon)
+        return Qt::NoFocus;
+    return (style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+}  // namespace
+
 QString WithoutMnemonic(const QString& text)
 {
     QString out;
@@ -210,15 +218,6 @@ QString WithoutMnemonic(const QString& text)
     }
     return out;
 }
-
-Qt::FocusPolicy FocusPolicyOf(Kind kind, DWORD style)
-{
-    if (kind == Kind::GroupBox || kind == Kind::Static || kind == Kind::Icon)
-        return Qt::NoFocus;
-    return (style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
-}
-
-}  // namespace
 
 LRESULT ControlGlue::Proc(UINT, WPARAM, LPARAM)
 {
@@ -265,13 +264,13 @@ HWND CreateDialogControl(HWND hDlg, const AFX_DIALOG_ITEM& item, const QRect& pi
     case Kind::CheckBox: {
         QAbstractButton* button = kind == Kind::PushButton
                                       ? static_cast<QAbstractButton*>(MakePushButton(item, parent))
-                                      : new QCheckBox(QString::fromUtf8(item.lpszText), parent);
+                                      : new DialogCheckBox(QString::fromUtf8(item.lpszText), parent);
         hWnd->widget = button;
         hWnd->glue = new ButtonGlue(hWnd, button, item.style & BS_TYPEMASK);
         break;
     }
     case Kind::Edit: {
-        auto* edit = new QLineEdit(QString::fromUtf8(item.lpszText), parent);
+        auto* edit = new DialogEdit(QString::fromUtf8(item.lpszText), parent);
         // Named, as on Windows, by the static text or group box just before it.
         if (IsLive(previous) && (qobject_cast<QLabel*>(previous->widget) || qobject_cast<QGroupBox*>(previous->widget)))
             edit->setAccessibleName(WithoutMnemonic(ControlText(previous->widget)));

@@ -1,6 +1,9 @@
 // Dialog controls as Qt widgets, each behind a child window handle.
 #pragma once
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -25,6 +28,28 @@ protected:
 
     HWND m_hwnd;
 };
+
+// Check boxes, edit fields and group boxes of their own class names, by
+// which the backend's accessibility finds them (accessible.cpp) and reads
+// the boxes' controls inside their group box.
+class DialogCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+};
+class DialogEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+};
+class DialogGroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+};
+
+// A control's text as it is read: "&&" is "&", a single "&" marks a mnemonic.
+QString WithoutMnemonic(const QString& text);
 
 // Whether the item names a control this backend makes.
 bool IsKnownControl(const AFX_DIALOG_ITEM& item);

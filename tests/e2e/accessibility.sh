@@ -54,8 +54,11 @@ test_screen_reader_view() {
     wait_window いろいろ設定
     atspi tree tarvik >"$work/tree"
     object_line dialog いろいろ設定 >/dev/null || fail "no dialog: $(cat "$work/tree")"
-    object_line 'check box' ミリ秒 >/dev/null || fail "no check box ミリ秒"
-    expect_eq "$(object_line text '更新間隔（ミリ秒）' | cut -d'|' -f7)" 50 "the interval field"
+    # The boxes and the field stand inside their group boxes, both ways.
+    expect_eq "$(atspi parent tarvik 'check box' ミリ秒)" "panel|表示する棒" "the box's parent"
+    expect_eq "$(atspi parent tarvik text '更新間隔（ミリ秒）')" "panel|更新間隔（ミリ秒）" "the field's parent"
+    expect_eq "$(grep -A1 '^  panel|表示する棒|' "$work/tree" | tail -1)" "    check box|年|||||" "the group's first box"
+    expect_eq "$(object_line text '更新間隔（ミリ秒）' | cut -d'|' -f4-7)" "50|0|10000|50" "the interval field"
     expect_eq "$(object_line 'spin button' '更新間隔（ミリ秒）' | cut -d'|' -f4-6)" "50|0|10000" "the spin box"
     # A refused interval: the message box is an alert that says its message.
     xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab ctrl+a type 20000

@@ -3,6 +3,7 @@
   atspi.py tree APP               one line per object, indented by depth:
                                   role|name|description|value|minimum|maximum|text
   atspi.py do APP ROLE NAME       invokes the first action of the object
+  atspi.py parent APP ROLE NAME   the object's parent: role|name
 """
 import sys
 
@@ -51,8 +52,11 @@ def find(acc, role, name):
 if sys.argv[1] == "tree":
     for window in application(sys.argv[2]):
         walk(window)
-elif sys.argv[1] == "do":
+else:
     target = find(application(sys.argv[2]), sys.argv[3], sys.argv[4])
     if target is None:
         sys.exit(f"no {sys.argv[3]} named {sys.argv[4]}")
-    target.queryAction().doAction(0)
+    if sys.argv[1] == "do":
+        target.queryAction().doAction(0)
+    elif sys.argv[1] == "parent":
+        print(f"{target.parent.getRoleName()}|{target.parent.name}")
