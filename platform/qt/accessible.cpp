@@ -4,7 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMenu>
-#include <memory>
+#include <algorithm>
 #include <vector>
 
 #include "platform/afx/afxacc.h"
