@@ -43,7 +43,10 @@ expect_eq() { [ "$1" == "$2" ] || fail "$3: expected [$2], got [$1]"; }
 # Xvfb with one screen, 1024 x 768 unless a size is given.
 start_xvfb() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # -noreset: a server resets when its last client leaves, and refuses
+    # connections meanwhile; a helper that connects and leaves (the
+    # accessibility bus, xdotool) would then leave the clock without a display.
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 200); do
         [ -s "$work/display" ] && break
