@@ -51,7 +51,7 @@ public:
         return E_NOTIMPL;
     }
 
-    // IAccessible: the window itself is CHILDID_SELF, its parts 1 to n.
+    // IAccessible: the window itself is CHILDID_SELF, the rows it draws 1 to n.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
     {
         *parent = nullptr;
