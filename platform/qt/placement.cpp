@@ -10,6 +10,7 @@
 
 #include <xcb/xcb.h>
 
+#include "platform/qt/units.h"
 #include "platform/qt/window.h"
 
 namespace {
@@ -41,7 +42,8 @@ const QWidget* s_pinnedWindow = nullptr;
 QPoint s_pinnedPosition;
 
 // The top-left corner of the window's client area on the screen, as the X
-// server has it now; nothing where there is no X server or no window yet.
+// server has it now, in units; nothing where there is no X server or no
+// window yet.
 std::optional<QPoint> ServerPosition(const QWidget* w)
 {
     if (w == s_pinnedWindow)
@@ -54,9 +56,9 @@ std::optional<QPoint> ServerPosition(const QWidget* w)
         connection, xcb_translate_coordinates(connection, xcb_window_t(w->winId()), screen->root, 0, 0), nullptr);
     if (!reply)
         return std::nullopt;
-    const QPoint position(reply->dst_x, reply->dst_y);
+    const QPoint device(reply->dst_x, reply->dst_y);
     std::free(reply);
-    return position;
+    return UnitsFromDevice(device, ScaleOfWindow(w));
 }
 
 // A drag's move the window system did not answer: from then on the window

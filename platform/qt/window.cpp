@@ -66,6 +66,16 @@ void ReleaseWindow(HWND hWnd)
 
 }  // namespace
 
+void AskForSize(QWidget* w, QSize size)
+{
+    // Qt gives the window manager one device pixel per unit, rounded, as the
+    // step of a window's size (2 at 150 %); one that keeps to the steps
+    // (openbox, KWin) counts them from the base size and would round the
+    // size asked for. Counted from that size itself, it is kept.
+    if (w->isWindow())
+        w->setBaseSize(size);
+}
+
 void SendSize(HWND hWnd)
 {
     RECT client;
@@ -235,6 +245,7 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint)
     const QSize before = hWnd->widget->size();
     if (!hWnd->parent)
         hWnd->placed = QPoint(x, y);
+    AskForSize(hWnd->widget, QSize(std::max(cx, 1), std::max(cy, 1)));
     hWnd->widget->setGeometry(x + offset, y + offset, std::max(cx, 1), std::max(cy, 1));
     SendSizeWhileHidden(hWnd, before);
     if (bRepaint)
@@ -265,6 +276,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
     }
     if (!(uFlags & SWP_NOSIZE)) {
         const QSize before = w->size();
+        AskForSize(w, QSize(std::max(cx, 1), std::max(cy, 1)));
         w->resize(std::max(cx, 1), std::max(cy, 1));
         SendSizeWhileHidden(hWnd, before);
     }

@@ -62,6 +62,7 @@ protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
@@ -86,6 +87,7 @@ public:
 
 private:
     bool m_flushOnly = false;
+    bool m_fitFrame = false;  // shown, and its frame not yet fitted on the screen
     Qt::Edges BorderEdges(QPoint pos) const;
     void SendMouse(UINT message, QMouseEvent* e);
 
@@ -161,6 +163,10 @@ bool DisplayGone();
 // Sets how deep in message handlers the program is (0: none), returning the
 // depth it was; windows whose paint is due are painted when it returns to 0.
 int ExchangeDispatchDepth(int depth);
+
+// Called before a window is resized to the size: a window manager then gives
+// a top-level window exactly that size at every scale.
+void AskForSize(QWidget* w, QSize size);
 
 // Tells the window its client size (WM_SIZE).
 void SendSize(HWND hWnd);

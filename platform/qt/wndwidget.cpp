@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -176,8 +178,33 @@ void WndWidget::resizeEvent(QResizeEvent*)
         SendSize(m_hwnd);
 }
 
+// Where the window manager's frame first shows, a window with a caption is
+// kept wholly in the work area of its screen, as it was placed without the
+// frame, whose size the window system tells only once the window is shown.
+void WndWidget::moveEvent(QMoveEvent*)
+{
+    if (!m_fitFrame || frameGeometry() == geometry())
+        return;
+    m_fitFrame = false;
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    const QRect area = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    QPoint to = frame.topLeft();
+    to.setX(std::max(area.left(), std::min(to.x(), area.right() + 1 - frame.width())));
+    to.setY(std::max(area.top(), std::min(to.y(), area.bottom() + 1 - frame.height())));
+    if (to != frame.topLeft())
+        move(to);
+}
+
 void WndWidget::showEvent(QShowEvent*)
 {
+    m_fitFrame = isWindow() && m_hwnd && m_hwnd->HasCaption();
+    // Made just now, before it is mapped: Qt does not pass on the base size
+    // of a widget whose window did not exist yet.
+    if (isWindow() && windowHandle())
+        windowHandle()->setBaseSize(baseSize());
     if (m_hwnd)
         m_hwnd->Send(WM_SHOWWINDOW, TRUE, 0);
 }
@@ -319,6 +346,7 @@ void WndWidget::mouseMoveEvent(QMouseEvent* e)
             g.setTop(std::clamp(g.top() + delta.y(), g.bottom() - most.height(), g.bottom() - least.height()));
         if (m_resizeEdges & Qt::BottomEdge)
             g.setBottom(std::clamp(g.bottom() + delta.y(), g.top() + least.height(), g.top() + most.height()));
+        AskForSize(this, g.size());
         setGeometry(g);
         return;
     }
