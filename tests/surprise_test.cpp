@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <cstdlib>
 
@@ -40,10 +41,23 @@ public:
     }
     QRegion Mask() const { return m_clock->Frame()->m_hWnd->widget->mask(); }
     std::optional<UINT> Shake() const { return m_clock->TimerPeriod(IDT_SHAKE); }
+    // The 800 x 800 screen as the drawing leaves it, black where it draws
+    // nothing (its clear places included).
     static QImage Screen()
     {
         QWidget* drawing = ScreenDrawingWindow();
-        return drawing ? drawing->grab().toImage() : QImage();
+        if (!drawing)
+            return QImage();
+        QImage screen(800, 800, QImage::Format_RGB32);
+        screen.fill(Qt::black);
+        QPainter(&screen).drawImage(drawing->pos(), drawing->grab().toImage());
+        return screen;
+    }
+    // The drawing's mask on the screen.
+    static QRegion DrawnArea()
+    {
+        QWidget* drawing = ScreenDrawingWindow();
+        return drawing->mask().translated(drawing->pos());
     }
 };
 
@@ -115,8 +129,9 @@ TEST_F(Surprise, HugeCharacterBlackOnWhiteAtTheTopCentre)
     const QImage screen = Screen();
     ASSERT_EQ(screen.size(), QSize(800, 800));
     // Only the character's cell is drawn: white, with the black glyph in it.
-    const QRect cell = ScreenDrawingWindow()->mask().boundingRect();
-    EXPECT_EQ(ScreenDrawingWindow()->mask(), QRegion(cell));
+    const QRect cell = DrawnArea().boundingRect();
+    EXPECT_EQ(DrawnArea(), QRegion(cell));
+    EXPECT_EQ(ScreenDrawingWindow()->geometry(), cell);  // no larger than what it shows
     EXPECT_EQ(cell.top(), 0);
     EXPECT_NEAR(cell.center().x(), 400, 1);
     EXPECT_GT(cell.height(), 390);
@@ -145,10 +160,13 @@ TEST_F(Surprise, BlueScreenWithItsOutlineAndTheClockAbove)
         QPoint at;
         QRgb colour;
     } rows[] = {{{0, 0}, qRgb(0, 0, 0)},     {{799, 400}, qRgb(0, 0, 0)}, {{400, 799}, qRgb(0, 0, 0)},
-                {{1, 1}, qRgb(0, 0, 255)},   {{798, 798}, qRgb(0, 0, 255)}, {{400, 400}, qRgb(0, 0, 255)}};
+                {{1, 1}, qRgb(0, 0, 255)},   {{798, 798}, qRgb(0, 0, 255)}, {{400, 400}, qRgb(0, 0, 255)},
+                // Clear where the clock stands, so that the clock shows above
+                // it where a compositor keeps the drawing on top.
+                {{200, 300}, qRgb(0, 0, 0)}, {{599, 399}, qRgb(0, 0, 0)}, {{199, 350}, qRgb(0, 0, 255)}};
     for (const auto& row : rows)
         EXPECT_EQ(screen.pixel(row.at), row.colour) << row.at.x() << "," << row.at.y();
-    EXPECT_EQ(ScreenDrawingWindow()->mask(), QRegion(0, 0, 800, 800));
+    EXPECT_EQ(DrawnArea(), QRegion(0, 0, 800, 800));
 }
 
 // A click on the drawing takes it away, and so does the repaint of every

@@ -58,15 +58,24 @@ public:
     {
         setObjectName(QStringLiteral("screen-drawing"));
         setAttribute(Qt::WA_ShowWithoutActivating);
-        setAttribute(Qt::WA_OpaquePaintEvent);  // only what was drawn shows, and all of it is painted
+        // Clear where nothing is drawn, and where the clock stands: a
+        // compositor that keeps windows it does not manage above all others
+        // (weston) then shows the clock through the drawing.
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+    // The clock has moved: the clear place follows it.
+    void FollowClock()
+    {
+        const QRect hole = ClockRect();
+        if (isVisible() && hole != m_hole)
+            update();
     }
 
     void Add(const QRect& area, const std::function<void(QPainter&)>& paint)
     {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen || area.isEmpty())
+        if (area.isEmpty())
             return;
-        setGeometry(screen->virtualGeometry());
         Drawing drawing{QPicture(), area};
         {
             QPainter painter(&drawing.picture);
@@ -76,14 +85,15 @@ public:
         std::erase_if(m_drawings, [&](const Drawing& earlier) { return area.contains(earlier.area); });
         m_drawings.push_back(std::move(drawing));
         m_region += area;
+        // Just as large as the drawings: XWayland shows a window whole,
+        // whatever its shape, and the rest would cover the screen in black.
+        setGeometry(m_region.boundingRect());
         setMask(m_region.translated(-pos()));
-        update(area.translated(-pos()));
+        update();
         m_invalid = false;
         if (!isVisible())
             show();
-        // The clock stays above what it drew.
-        if (HWND hMain = MainWindow())
-            StackBelow(this, hMain->widget);
+        KeepClockAbove();
     }
 
     void Clear()
@@ -103,6 +113,9 @@ protected:
         painter.translate(-pos());
         for (const Drawing& drawing : m_drawings)
             painter.drawPicture(0, 0, drawing.picture);
+        m_hole = ClockRect();
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(m_hole, Qt::transparent);
     }
 
     void mousePressEvent(QMouseEvent* e) override
@@ -112,12 +125,29 @@ protected:
     }
 
 private:
+    // The clock stays above what it drew: the drawing goes just below it.
+    void KeepClockAbove()
+    {
+        HWND hMain = MainWindow();
+        if (!hMain)
+            return;
+        StackBelow(this, hMain->widget);
+    }
+
+    // The clock's outer rectangle on the screen, where the window system has it.
+    static QRect ClockRect()
+    {
+        HWND hMain = MainWindow();
+        return hMain && hMain->widget->isVisible() ? ReportedFrameGeometry(hMain) : QRect();
+    }
+
     struct Drawing {
         QPicture picture;  // in screen coordinates
         QRect area;
     };
     std::vector<Drawing> m_drawings;
     QRegion m_region;  // what the drawings cover, in screen coordinates
+    QRect m_hole;      // where the clock stood at the last paint
 };
 
 QPointer<ScreenOverlay> s_overlay;
@@ -141,6 +171,12 @@ void UpdateScreenDrawing()
 {
     if (s_overlay && s_overlay->m_invalid)
         s_overlay->Clear();
+}
+
+void ScreenDrawingFollowsClock()
+{
+    if (s_overlay)
+        s_overlay->FollowClock();
 }
 
 QWidget* ScreenDrawingWindow()

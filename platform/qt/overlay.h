@@ -20,6 +20,9 @@ void PaintOnScreen(const QRect& area, const std::function<void(QPainter&)>& pain
 void InvalidateScreenDrawing();
 void UpdateScreenDrawing();
 
+// The main window has moved: the drawing leaves its place clear.
+void ScreenDrawingFollowsClock();
+
 // The window that shows the drawing, or null while there is none.
 QWidget* ScreenDrawingWindow();
 void DestroyScreenDrawing();

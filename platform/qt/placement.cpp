@@ -10,6 +10,7 @@
 
 #include <xcb/xcb.h>
 
+#include "platform/qt/overlay.h"
 #include "platform/qt/units.h"
 #include "platform/qt/window.h"
 
@@ -127,6 +128,8 @@ BOOL MoveTopLevel(HWND hWnd, QPoint topLeft)
     hWnd->placed = topLeft;
     const std::optional<QPoint> before = dragging ? ServerPosition(w) : std::nullopt;
     w->move(topLeft);
+    if (hWnd == MainWindow())
+        ScreenDrawingFollowsClock();
     if (before && *before != topLeft)
         CheckTheMoveWasAnswered(hWnd, topLeft, *before);
     return TRUE;

@@ -231,7 +231,9 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     const QWidget* w = hWnd->widget;
     // The window rectangle is the outer one, with the window manager's frame
     // where the window has one, where the window system has the window.
-    const QRect outer = w->isWindow() ? ReportedFrameGeometry(hWnd) : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    // A child's place follows its window's as the window system has it: a
+    // compositor that moved the window itself may not have told Qt.
+    const QRect outer = w->isWindow() ? ReportedFrameGeometry(hWnd) : QRect(ReportedOrigin(w), w->size());
     *lpRect = {outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
     return TRUE;
 }

@@ -233,7 +233,8 @@ test_dead_display() {
 # runs and closing keeps the place the file gave.
 # weston in a window of Xvfb, with XWayland: its window manager places the
 # windows and ignores a program's moves. The stored rectangle is where the
-# window really is, and a drag hands the move to the compositor.
+# window really is, and a drag hands the move to the compositor; the clock
+# then knows where it stands, and stays above its drawings.
 test_xwayland_true_position() {
     start_xvfb
     local outer=$DISPLAY
@@ -281,6 +282,27 @@ test_xwayland_true_position() {
     for p in "520 270" "550 300" "580 330" "600 350"; do xdotool mousemove $p sleep 0.2; done
     xdotool mouseup 1 sleep 0.5
     expect_eq "$(real_rect)" "500 300 900 400" "where the drag took the clock"
+    # The clock knows where the compositor took it: the menu opens at the
+    # pointer, and the blue screen leaves the clock showing above it.
+    local i menu far
+    for i in $(seq 30); do
+        xdotool mousemove 600 330 sleep 0.2 click 3 sleep 0.4
+        if [ "$i" = 1 ]; then  # before any drawing, the menu is the one popup
+            menu=$(for w in $(DISPLAY=$inner xdotool search --onlyvisible --class tarvik); do
+                       [ "$(DISPLAY=$inner xdotool getwindowname "$w")" != tarvik ] || echo "$w"; done)
+            [ -n "$menu" ] || fail "no menu at a right click"
+            expect_eq "$(DISPLAY=$inner xwininfo -id "$menu" | awk '/Absolute upper-left [XY]/ { printf "%s ", $4 }')" \
+                "600 330 " "the menu's corner at the pointer"
+        fi
+        xdotool key Down Down Return sleep 0.6
+        import -window root "$work/shot.png"
+        far=$(convert "$work/shot.png" -crop 1x1+20+700 +repage -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+        [ "$far" = "#0000FF" ] || continue
+        expect_eq "$(convert "$work/shot.png" -crop 1x1+850+392 +repage -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" \
+            "#ADDEFF" "the clock's face above the blue"
+        break
+    done
+    [ "$far" = "#0000FF" ] || fail "thirty surprises brought no blue screen"
     stop_clock
     expect_eq "$(stored_rect)" "500 300 900 400 " "the stored rectangle after the drag"
     kill "$weston" 2>/dev/null || true
