@@ -67,8 +67,7 @@ public:
     // The clock has moved: the clear place follows it.
     void FollowClock()
     {
-        const QRect hole = ClockRect();
-        if (isVisible() && hole != m_hole)
+        if (isVisible() && ClockRect() != m_hole)
             update();
     }
 
