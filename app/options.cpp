@@ -19,6 +19,37 @@ const char* const kUsage =
     "\n"
     "Drag the face to move the clock, its border to resize it; right-click for the menu.\n";
 
+namespace {
+
+// The image formats a file name may ask for by its extension; the clock
+// writes PNG only.
+const char* const kOtherImageTypes[] = {"bmp", "gif", "ico", "jpe", "jpeg", "jpg", "pbm", "pgm", "ppm",
+                                        "svg", "tga", "tif", "tiff", "webp", "xbm", "xpm"};
+
+// The extension of the file name, in lower case ("" when it has none).
+std::string ExtensionOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ext;
+}
+
+Options SnapshotOf(const std::string& path)
+{
+    const std::string ext = ExtensionOf(path);
+    for (const char* other : kOtherImageTypes)
+        if (ext == other)
+            return {Options::Wrong, {}, "--snapshot writes PNG files only, not ." + ext + " (" + path + ")"};
+    return {Options::Snapshot, path, {}};
+}
+
+}  // namespace
+
 Options ParseOptions(const std::vector<std::string>& args)
 {
     Options options;
@@ -36,7 +67,7 @@ Options ParseOptions(const std::vector<std::string>& args)
         } else if (!optionsEnded && arg == "--snapshot") {
             if (args.size() != 2 || i != 0)
                 return {Options::Wrong, {}, "--snapshot takes one file name and nothing else"};
-            return {Options::Snapshot, args[1], {}};
+            return SnapshotOf(args[1]);
         } else if (!optionsEnded && arg == "--on-top") {
             options.onTop = true;
         } else if (!optionsEnded && arg == "--autostart") {

@@ -1,6 +1,8 @@
 #include "app/snapshot.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "clock/clockface.h"
@@ -35,8 +37,10 @@ bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
     face.Compose(&dc, client, settings, sample);
     dc.DeleteDC();
 
+    errno = 0;
     if (!AfxSaveBitmapAsPng(bitmap, pngPath)) {
-        std::cerr << "tarvik: cannot write " << pngPath << "\n";
+        const int why = errno;
+        std::cerr << "tarvik: cannot write " << pngPath << (why ? std::string(": ") + std::strerror(why) : "") << "\n";
         return false;
     }
     return true;

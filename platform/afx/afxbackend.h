@@ -70,7 +70,8 @@ HMENU AfxLoadMenu(UINT nIDResource);
 // Asks the user for a file to open, over the owner; false when the user cancels.
 bool AfxPromptForFileName(HWND hWndOwner, std::string& path);
 
-// Writes a memory context's bitmap as a PNG file.
+// Writes a memory context's bitmap as a PNG file, under exactly the bytes of
+// the path; false (with errno saying why, where the system said) when not.
 bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path);
 
 // Writes the icon resource at the given size as a PNG file: its image of that

@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
 #include <QSocketNotifier>
 #include <QTranslator>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -168,6 +170,33 @@ void EndWithoutTheDisplay()
 }
 
 // A picture of the framework's own as a QImage with its own copy of the pixels.
+// Qt would take the path as UTF-8 and write another name for bytes that are
+// not; the file goes under the very bytes given.
+bool SavePng(const QImage& image, const std::string& path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return false;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    qsizetype done = 0;
+    while (done < png.size()) {
+        const ssize_t n = ::write(fd, png.constData() + done, size_t(png.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int why = n < 0 ? errno : EIO;
+            ::close(fd);
+            errno = why;
+            return false;
+        }
+        done += n;
+    }
+    return ::close(fd) == 0;
+}
+
 QImage ToImage(const AfxPixels& picture)
 {
     return QImage(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width, picture.height,
@@ -244,11 +273,11 @@ HICON AfxLoadIcon(UINT nID)
 bool AfxSaveBitmapAsPng(HBITMAP hBitmap, const std::string& path)
 {
     const auto* bitmap = dynamic_cast<const GdiBitmap*>(hBitmap);
-    return bitmap && bitmap->image.save(QString::fromStdString(path), "PNG");
+    return bitmap && SavePng(bitmap->image, path);
 }
 
 bool AfxSaveIconAsPng(UINT nID, int size, const std::string& path)
 {
     const AfxPixels picture = AfxIconPixels(nID, size);
-    return !picture.argb.empty() && ToImage(picture).save(QString::fromStdString(path), "PNG");
+    return !picture.argb.empty() && SavePng(ToImage(picture), path);
 }

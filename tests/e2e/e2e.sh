@@ -82,6 +82,22 @@ test_snapshot() {
     env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" --snapshot "$work/face.png"
     expect_eq "$(identify -format '%wx%h' "$work/face.png")" "392x92" "snapshot of an oversized window"
     expect_eq "$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" 2>&1 >/dev/null | head -c 22)" "tarvik: no display to " "message without a display"
+    # The file goes under the very bytes of its name, UTF-8 or not; a failure
+    # says why, and a name asking for another format is refused.
+    local name status
+    name=$(printf '%s/f\xe4ce.png' "$work")
+    env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" --snapshot "$name" || fail "a snapshot to a Latin-1 name failed"
+    [ -f "$name" ] || fail "no file under the Latin-1 name: $(ls "$work")"
+    ! ls "$work" | LC_ALL=C grep -q $'\xef\xbf\xbd' || fail "a file with a replacement character: $(ls "$work")"
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY "$work/tarvik" --snapshot "$work/gone/face.png" 2>"$work/err" || status=$?
+    expect_eq "$status:$(cat "$work/err")" "1:tarvik: cannot write $work/gone/face.png: No such file or directory" \
+        "a snapshot into a missing folder"
+    status=0
+    "$work/tarvik" --snapshot "$work/face.jpg" 2>"$work/err" || status=$?
+    expect_eq "$status:$(head -1 "$work/err")" "2:tarvik: --snapshot writes PNG files only, not .jpg ($work/face.jpg)" \
+        "a snapshot to a JPEG name"
+    [ ! -e "$work/face.jpg" ] || fail "PNG bytes written under a .jpg name"
 }
 
 test_signal_keeps_other_sections() {
