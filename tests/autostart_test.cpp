@@ -13,21 +13,24 @@ namespace {
 
 // The Exec line starts the very file, whatever its folder is called: quoted
 // where the format reserves a character, a backslash written twice again as
-// the entry's string value, a % doubled.
+// the entry's string value, a % doubled. TryExec names the same file, as a
+// plain string, so that a desktop skips the entry once the file is gone.
 TEST(AutostartEntry, ExecLine)
 {
     const struct {
         std::string module;
         bool onTop;
         std::string exec;  // the entry's Exec line, empty for no entry
+        std::string tryExec;
     } rows[] = {
-        {"/usr/bin/tarvik", false, "Exec=/usr/bin/tarvik"},
-        {"/usr/bin/tarvik", true, "Exec=/usr/bin/tarvik --on-top"},
-        {"/home/u/My Apps/tarvik", false, "Exec=\"/home/u/My Apps/tarvik\""},
-        {"/home/u/a$b`c\"d/tarvik", false, "Exec=\"/home/u/a\\\\$b\\\\`c\\\\\"d/tarvik\""},
-        {"/home/u/a\\b/tarvik", false, "Exec=\"/home/u/a\\\\\\\\b/tarvik\""},
-        {"/home/u/100%/tarvik", false, "Exec=/home/u/100%%/tarvik"},
-        {"/home/u/two\nlines/tarvik", false, ""},
+        {"/usr/bin/tarvik", false, "Exec=/usr/bin/tarvik", "TryExec=/usr/bin/tarvik"},
+        {"/usr/bin/tarvik", true, "Exec=/usr/bin/tarvik --on-top", "TryExec=/usr/bin/tarvik"},
+        {"/home/u/My Apps/tarvik", false, "Exec=\"/home/u/My Apps/tarvik\"", "TryExec=/home/u/My Apps/tarvik"},
+        {"/home/u/a$b`c\"d/tarvik", false, "Exec=\"/home/u/a\\\\$b\\\\`c\\\\\"d/tarvik\"",
+         "TryExec=/home/u/a$b`c\"d/tarvik"},
+        {"/home/u/a\\b/tarvik", false, "Exec=\"/home/u/a\\\\\\\\b/tarvik\"", "TryExec=/home/u/a\\\\b/tarvik"},
+        {"/home/u/100%/tarvik", false, "Exec=/home/u/100%%/tarvik", "TryExec=/home/u/100%/tarvik"},
+        {"/home/u/two\nlines/tarvik", false, "", ""},
     };
     for (const auto& row : rows) {
         const std::string entry = AutostartEntry(row.module, row.onTop);
@@ -37,6 +40,7 @@ TEST(AutostartEntry, ExecLine)
         }
         EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u) << row.module;
         EXPECT_NE(entry.find("\n" + row.exec + "\n"), std::string::npos) << entry;
+        EXPECT_NE(entry.find("\n" + row.tryExec + "\n"), std::string::npos) << entry;
     }
 }
 

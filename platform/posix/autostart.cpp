@@ -57,6 +57,8 @@ std::string AutostartEntry(const std::string& modulePath, bool onTop)
            "GenericName[ja]=棒グラフ時計\n"
            "Comment=Shows the local time as bars\n"
            "Comment[ja]=現在の時刻を棒グラフで表示します\n"
+           // A desktop skips the entry once the program is gone.
+           "TryExec=" + EntryValue(modulePath) + "\n"
            "Exec=" + EntryValue(exec) + "\n"
            "Icon=tarvik\n"
            "Terminal=false\n"

@@ -183,6 +183,7 @@ test_options() {
     XDG_CONFIG_HOME=$work/cfg "$work/tarvik" --autostart on --on-top >"$work/out" || fail "--autostart on failed"
     expect_eq "$(cat "$work/out")" "tarvik: starts at login, on top, from now on ($entry)" "--autostart on"
     grep -qx "Exec=$work/tarvik --on-top" "$entry" || fail "the entry starts another file: $(cat "$entry")"
+    grep -qx "TryExec=$work/tarvik" "$entry" || fail "the entry is not skipped once the file is gone: $(cat "$entry")"
     desktop-file-validate "$entry" || fail "the autostart entry is not a valid desktop entry"
     XDG_CONFIG_HOME=$work/cfg "$work/tarvik" --autostart off >/dev/null || fail "--autostart off failed"
     [ ! -e "$entry" ] || fail "--autostart off left $entry"
