@@ -10,6 +10,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 namespace {
@@ -90,4 +91,14 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam)
     SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER);
     return 0;
+}
+
+// Windows gives a captionless popup no least size of its own, so its border
+// could shrink it to a line that no click reaches: it stops where a window
+// with a caption would, at this DPI.
+void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    const int dpi = int(GetDpiForWindow(m_hWnd));
+    lpMMI->ptMinTrackSize.x = std::max<LONG>(lpMMI->ptMinTrackSize.x, MulDiv(kMinTrackWidth96, dpi, USER_DEFAULT_SCREEN_DPI));
+    lpMMI->ptMinTrackSize.y = std::max<LONG>(lpMMI->ptMinTrackSize.y, MulDiv(kMinTrackHeight96, dpi, USER_DEFAULT_SCREEN_DPI));
 }

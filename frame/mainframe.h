@@ -14,6 +14,8 @@ protected:
     // Moved to a monitor of another DPI: the window takes the rectangle the
     // system suggests, which keeps its size in 96-dpi units.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // The border stops at the least size, at the window's DPI.
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -65,6 +65,7 @@ private:
     }
 
 #define ON_WM_SIZE() {WM_SIZE, 0, 0, AFX_THUNK(pThis->OnSize(UINT(wParam), LOWORD(std::uintptr_t(lParam)), HIWORD(std::uintptr_t(lParam))))},
+#define ON_WM_GETMINMAXINFO() {WM_GETMINMAXINFO, 0, 0, AFX_THUNK(pThis->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)))},
 #define ON_WM_SHOWWINDOW() {WM_SHOWWINDOW, 0, 0, AFX_THUNK(pThis->OnShowWindow(BOOL(wParam), UINT(lParam)))},
 #define ON_WM_TIMER() {WM_TIMER, 0, 0, AFX_THUNK(pThis->OnTimer(UINT(wParam)))},
 #define ON_WM_DESTROY() {WM_DESTROY, 0, 0, AFX_THUNK(pThis->OnDestroy())},

@@ -76,15 +76,12 @@ BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi)
 
 int GetSystemMetrics(int nIndex)
 {
-    // Windows gives a window with a sizing border at least this much at 96 dpi.
-    constexpr int kMinTrackWidth = 136;
-    constexpr int kMinTrackHeight = 39;
     const QScreen* screen = QGuiApplication::primaryScreen();
     switch (nIndex) {
     case SM_CXMINTRACK:
-        return kMinTrackWidth;
+        return kMinTrackWidth96;
     case SM_CYMINTRACK:
-        return kMinTrackHeight;
+        return kMinTrackHeight96;
     case SM_XVIRTUALSCREEN:
         return screen ? screen->virtualGeometry().x() : 0;
     case SM_YVIRTUALSCREEN:

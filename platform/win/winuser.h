@@ -24,6 +24,8 @@ constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
+// How small (and large) a window may be made by its border: lParam a MINMAXINFO*.
+constexpr UINT WM_GETMINMAXINFO = 0x0024;
 // The context menu is asked for: wParam the window, lParam the screen point
 // of a click, or -1 in both halves when the keyboard asked (Shift+F10, the
 // menu key; the default processing of their key sends it).
@@ -101,6 +103,14 @@ constexpr DWORD SS_ICON = 0x00000003;
 constexpr DWORD SS_TYPEMASK = 0x0000001F;
 constexpr DWORD SS_NOPREFIX = 0x00000080;
 
+
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
 
 // System metrics: the smallest a window with a sizing border can be made,
 // and the place and size of the desktop over every screen (0 with no display).
@@ -346,6 +356,11 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
 
 #endif  // !_WIN32
+
+// The smallest a window with a sizing border may be made at 96 dpi, as
+// Windows has it for a window with a caption (SM_CXMINTRACK, SM_CYMINTRACK).
+constexpr int kMinTrackWidth96 = 136;
+constexpr int kMinTrackHeight96 = 39;
 
 // Width of the sizing border a WS_THICKFRAME window draws around its client area.
 constexpr int kSizingBorder = 4;

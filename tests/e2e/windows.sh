@@ -194,6 +194,7 @@ unset_dpi() {
 # scaled, and the face is drawn at the screen's resolution with every
 # measure scaled: margins, spacing, the marks' width and rows, the bar's
 # length. A drag of 60 pixels is stored as 60 at 96 dpi, 40 at 144, 30 at 192.
+# The sizing border stops at 136 x 39 at 96 dpi, scaled.
 test_windows_same_size_at_every_dpi() {
     trap 'unset_dpi; cleanup' EXIT
     start_xvfb 1600x900
@@ -210,11 +211,27 @@ test_windows_same_size_at_every_dpi() {
             mousemove $((x + width / 2 + 30)) $((y + height / 2 + 30)) sleep 0.1 \
             mousemove $((x + width / 2 + 60)) $((y + height / 2 + 60)) sleep 0.1 mouseup 1
         wait_position "$window" $((x + 60)) $((y + 60))
+        # The sizing border stops at the least size: the left edge dragged
+        # past the right one, the bottom edge above the top.
+        local least_width=$(((136 * dpi + 48) / 96)) least_height=$(((39 * dpi + 48) / 96))
+        xdotool mousemove $((x + 61)) $((y + 60 + height / 2)) mousedown 1 sleep 0.1 \
+            mousemove $((x + 60 + width + 100)) $((y + 60 + height / 2)) sleep 0.2 mouseup 1 sleep 0.2
+        xdotool mousemove $((x + 60 + width - least_width / 2)) $((y + 60 + height - 1)) mousedown 1 sleep 0.1 \
+            mousemove $((x + 60 + width - least_width / 2)) $((y + 20)) sleep 0.2 mouseup 1 sleep 0.2
+        # (Wine's pointer stops one pixel short on the left edge.)
+        eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+        [ $((WIDTH - least_width)) -ge 0 ] && [ $((WIDTH - least_width)) -le 1 ] &&
+            [ "$HEIGHT" = "$least_height" ] && [ $((X + WIDTH)) = $((x + 60 + width)) ] && [ "$Y" = $((y + 60)) ] ||
+            fail "the least size at $dpi dpi is ${least_width}x$least_height: $(window_geometry "$window")"
         "$wine" taskkill /im tarvik.exe >/dev/null 2>&1
         wait_app_exit "on a close request at $dpi dpi"
-        local moved=$((60 * 96 / dpi))
-        expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP),$(ini_value WINRIGHT),$(ini_value WINBOTTOM)" \
-            "$((100 + moved)),$((80 + moved)),$((526 + moved)),$((186 + moved))" "rectangle stored at $dpi dpi"
+        # Stored in 96-dpi units, each edge within the pixel that scaling rounds.
+        local moved=$((60 * 96 / dpi)) right_off width_off
+        expect_eq "$(ini_value WINTOP),$(ini_value WINBOTTOM)" "$((80 + moved)),$((80 + moved + 39))" \
+            "top and bottom stored at $dpi dpi"
+        right_off=$(($(ini_value WINRIGHT) - 526 - moved)) width_off=$(($(ini_value WINRIGHT) - $(ini_value WINLEFT) - 136))
+        [ "${right_off#-}" -le 1 ] && [ "$width_off" -ge 0 ] && [ "$width_off" -le 1 ] ||
+            fail "left and right stored at $dpi dpi: $(ini_value WINLEFT),$(ini_value WINRIGHT)"
     done
 }
 
