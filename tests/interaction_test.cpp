@@ -211,7 +211,8 @@ TEST_F(ContextMenu, RightClickTracksTheMenuAtThePointer)
 }
 
 // The keyboard opens the same menu at the face's top-left corner: the menu
-// key and Shift+F10, as on Windows; F10 alone does not.
+// key and Shift+F10, as on Windows; F10 alone does not. As a context menu on
+// Windows, it opens with no item selected, and Down selects the first.
 TEST_F(ContextMenu, FromTheKeyboardAtTheFacesCorner)
 {
     Open("[SETTING]\r\nUPDATE=10000\r\nWINLEFT=100\r\nWINTOP=50\r\nWINRIGHT=500\r\nWINBOTTOM=150\r\n");
@@ -223,10 +224,14 @@ TEST_F(ContextMenu, FromTheKeyboardAtTheFacesCorner)
                 {Qt::Key_F10, Qt::NoModifier, false}};
     for (const auto& row : rows) {
         std::optional<QPoint> corner;
+        QString selectedAtFirst = "-", selectedAfterDown;
         ModalScript script;
         script.Then([&] {
             if (QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 corner = menu->pos();
+                selectedAtFirst = menu->activeAction() ? menu->activeAction()->text() : "";
+                QTest::keyClick(menu, Qt::Key_Down);
+                selectedAfterDown = menu->activeAction() ? menu->activeAction()->text() : "";
                 QTest::keyClick(menu, Qt::Key_Escape);
             }
         });
@@ -237,6 +242,8 @@ TEST_F(ContextMenu, FromTheKeyboardAtTheFacesCorner)
         EXPECT_EQ(corner.has_value(), row.opens) << row.key;
         if (row.opens) {
             EXPECT_EQ(corner, QPoint(100 + 4, 50 + 4)) << row.key;  // inside the 4-pixel border
+            EXPECT_EQ(selectedAtFirst.toStdString(), "") << row.key;
+            EXPECT_EQ(selectedAfterDown.toStdString(), "設定します") << row.key;
         }
     }
 }
