@@ -5,7 +5,12 @@ work=$(mktemp -d /tmp/tarvik-e2e-XXXXXX)
 xvfb_pid=
 app_pid=
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    if [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; then
+        # A clock that is told to end saves its settings first: the folder
+        # goes once it has.
+        for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.05; done
+        kill -KILL "$app_pid" 2>/dev/null || true
+    fi
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
