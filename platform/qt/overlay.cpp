@@ -68,7 +68,7 @@ public:
     void FollowClock()
     {
         if (isVisible() && ClockRect() != m_hole)
-            update();
+            Reshape();
     }
 
     void Add(const QRect& area, const std::function<void(QPainter&)>& paint)
@@ -87,8 +87,7 @@ public:
         // Just as large as the drawings: XWayland shows a window whole,
         // whatever its shape, and the rest would cover the screen in black.
         setGeometry(m_region.boundingRect());
-        setMask(m_region.translated(-pos()));
-        update();
+        Reshape();
         m_invalid = false;
         if (!isVisible())
             show();
@@ -112,7 +111,6 @@ protected:
         painter.translate(-pos());
         for (const Drawing& drawing : m_drawings)
             painter.drawPicture(0, 0, drawing.picture);
-        m_hole = ClockRect();
         painter.setCompositionMode(QPainter::CompositionMode_Clear);
         painter.fillRect(m_hole, Qt::transparent);
     }
@@ -124,6 +122,15 @@ protected:
     }
 
 private:
+    // The drawing shows, and takes clicks, where it is drawn and the clock
+    // does not stand.
+    void Reshape()
+    {
+        m_hole = ClockRect();
+        setMask((m_region - m_hole).translated(-pos()));
+        update();
+    }
+
     // The clock stays above what it drew: the drawing goes just below it.
     void KeepClockAbove()
     {
@@ -146,7 +153,7 @@ private:
     };
     std::vector<Drawing> m_drawings;
     QRegion m_region;  // what the drawings cover, in screen coordinates
-    QRect m_hole;      // where the clock stood at the last paint
+    QRect m_hole;      // where the clock stands, left clear
 };
 
 QPointer<ScreenOverlay> s_overlay;

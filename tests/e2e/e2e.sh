@@ -317,6 +317,11 @@ test_xwayland_true_position() {
         [ "$far" = "#0000FF" ] || continue
         expect_eq "$(convert "$work/shot.png" -crop 1x1+850+392 +repage -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" \
             "#ADDEFF" "the clock's face above the blue"
+        # A click on the clock is the clock's: the blue stays.
+        xdotool mousemove 850 392 sleep 0.2 click 1 sleep 0.5
+        import -window root "$work/shot.png"
+        expect_eq "$(convert "$work/shot.png" -crop 1x1+20+700 +repage -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" \
+            "#0000FF" "the blue after a click on the clock"
         break
     done
     [ "$far" = "#0000FF" ] || fail "thirty surprises brought no blue screen"
