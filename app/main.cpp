@@ -25,7 +25,10 @@ int main(int argc, char** argv)
         std::cout << kUsage << "Settings: " << ChooseProfilePath(ModulePath()) << "\n";
         return 0;
     case Options::Version:
-        std::cout << "tarvik " TARVIK_VERSION "\n";
+        std::cout << "tarvik " TARVIK_VERSION "\n"
+                     "Copyright (C) " TARVIK_COPYRIGHT "\n"
+                     "License " TARVIK_LICENSE ": you may use, copy, change and pass on this program,\n"
+                     "with its copyright notice and licence. It comes with no warranty.\n";
         return 0;
     case Options::Autostart: {
         const AutostartResult result = SetAutostart(options.autostartOn, ModulePath(), options.onTop);

@@ -156,7 +156,8 @@ test_interrupt_and_hangup_save() {
 }
 
 test_options() {
-    expect_eq "$("$binary" --version)" "tarvik $TARVIK_VERSION" "--version"
+    expect_eq "$("$binary" --version | head -1)" "tarvik $TARVIK_VERSION" "--version"
+    "$binary" --version | grep -qx 'License MIT: .*' || fail "--version names no licence: $("$binary" --version)"
     "$binary" --help | grep -q -- '--snapshot FILE.png' || fail "--help lists --snapshot"
     "$binary" --help | grep -q -- '^  FILE ' || fail "--help explains FILE"
     expect_eq "$("$binary" -h)" "$("$binary" --help)" "-h"
