@@ -8,7 +8,8 @@
 #
 # ./run.sh --package builds the Debian package build/tarvik_VERSION_amd64.deb
 # (install it with: sudo apt install ./build/tarvik_VERSION_amd64.deb), and
-# ./run.sh --package --windows the zip build-win/tarvik-VERSION-win64.zip.
+# ./run.sh --package --windows the installer build-win/tarvik-VERSION-win64.msi
+# and the zip build-win/tarvik-VERSION-win64.zip.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh

@@ -10,11 +10,11 @@ TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-pr
                dbus-daemon at-spi2-core python3-pyatspi)
 
 # The Windows build: MinGW-w64 (the POSIX thread model), GoogleTest's sources
-# to build for it, and Wine with Japanese fonts to run it; its tests drive it
-# under Xvfb like the Linux build's.
+# to build for it, wixl for the installer, and Wine with Japanese fonts to run
+# it; its tests drive it under Xvfb like the Linux build's.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-                  wine64 googletest fonts-ipafont-gothic fonts-ipafont-mincho)
-WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils faketime imagemagick openbox unzip)
+                  wine64 googletest fonts-ipafont-gothic fonts-ipafont-mincho wixl)
+WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils faketime imagemagick openbox unzip msitools)
 
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.

@@ -53,11 +53,21 @@ elif [ "$kind" = zip ]; then
     [ -f "$zip" ] || fail "no $zip"
     top=tarvik-$VERSION-win64
     listed=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
-    expect_files "$top/tarvik.exe" "$top/README.txt" "$top/LICENSE.txt" "$top/SETTINGS.txt"
+    expect_files "$top/tarvik.exe" "$top/README.txt" "$top/LICENSE.txt" "$top/NOTICES.txt"
     unzip -q "$zip" -d "$work"
     file_crlf() { [ "$(grep -c $'\r$' "$1")" == "$(wc -l <"$1")" ]; }
-    for text in README LICENSE SETTINGS; do
+    for text in README LICENSE NOTICES; do
         file_crlf "$work/$top/$text.txt" || fail "$text.txt has lines without CRLF"
+    done
+    # The README is for someone on Windows: no build or Linux commands.
+    ! grep -Eiq 'apt|cmake|xvfb|wine|\./run\.sh|\./test\.sh' "$work/$top/README.txt" ||
+        fail "README.txt speaks of building or Linux: $(grep -Ein 'apt|cmake|xvfb|wine|run\.sh|test\.sh' "$work/$top/README.txt")"
+    grep -q "^tarvik $VERSION " "$work/$top/README.txt" || fail "README.txt names another version"
+    grep -q '^MIT License' "$work/$top/LICENSE.txt" || fail "LICENSE.txt is not the MIT licence"
+    # Each library linked into tarvik.exe has its notice.
+    for notice in 'MinGW-w64 runtime' 'Lucent Technologies' 'David M. Gay' 'winpthreads' 'Lockless Inc.' \
+                  'GCC RUNTIME LIBRARY EXCEPTION'; do
+        grep -q "$notice" "$work/$top/NOTICES.txt" || fail "NOTICES.txt lacks $notice"
     done
     # Only the system's own libraries: nothing to install beside the .exe.
     dlls=$(x86_64-w64-mingw32-objdump -p "$work/$top/tarvik.exe" | awk '/DLL Name:/ { print toupper($3) }' | sort)

@@ -84,6 +84,9 @@ keys_in_order() {
     tr -d '\r' <"${INI:-$work/tarvik.ini}" | sed -n 's/=.*//p' | grep -v '^\[' | tr '\n' ' '
 }
 
+# A file's path as Wine names it, on its drive Z:.
+wine_path() { echo "Z:${1//\//\\}"; }
+
 ini_value() {
     tr -d '\r' <"${INI:-$work/tarvik.ini}" | sed -n "s/^$1=//p"
 }
@@ -163,6 +166,80 @@ test_windows_autostart_and_on_top() {
     done
     xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
         fail "the clock is not above: $(xprop -id "$window" _NET_WM_STATE)"
+}
+
+# The installer: msiexec installs it for this user alone, with its Start-menu
+# shortcut and its entry in the list of programs; the installed clock runs
+# and keeps its settings beside itself; a later version replaces it in
+# place, settings kept; removing it leaves none of its files, nor the start
+# at login, and keeps the settings.
+# MSI (the built one), WXS, STAGE, VERSION, PUBLISHER and HOMEPAGE come from
+# the environment.
+test_windows_installer() {
+    local run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+    start_xvfb  # before Wine's first process, whose desktop keeps its display
+    # A prefix of its own, with the shared one's settings: no installation
+    # left by an earlier run is in the way, and none is left for the others.
+    local shared=$WINEPREFIX
+    export WINEPREFIX=$work/prefix
+    "$wine" wineboot --init >/dev/null 2>&1 || true
+    [ ! -f "$shared/tarvik.reg" ] || "$wine" regedit /S "$(wine_path "$shared/tarvik.reg")" >/dev/null 2>&1
+    "$wine" msiexec /i "$(wine_path "$MSI")" /qn || fail "msiexec /i failed with status $?"
+    local profile dir menu
+    profile=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData | grep -v /Public/ | head -1)
+    dir=$profile/Local/Programs/tarvik
+    menu="$profile/Roaming/Microsoft/Windows/Start Menu/Programs/tarvik.lnk"
+    expect_eq "$(cd "$dir" && ls | tr '\n' ' ')" "LICENSE.txt NOTICES.txt README.txt tarvik.exe " "the installed files"
+    [ -f "$menu" ] || fail "no Start-menu shortcut"
+    strings -el "$menu" | grep -q 'tarvik.exe' || strings "$menu" | grep -q 'tarvik.exe' ||
+        fail "the shortcut does not start tarvik.exe"
+    programs_entry() {  # the list of programs' entry for tarvik (Wine keeps it under HKLM)
+        local root
+        for root in HKCU HKLM; do
+            { "$wine" reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null || true; } |
+                tr -d '\r' | awk '/^HKEY/ { key = $0 } { entry[key] = entry[key] "\n" $0 }
+                    END { for (k in entry) if (entry[k] ~ /DisplayName +REG_SZ +tarvik\n/) print entry[k] }'
+        done
+    }
+    programs_entry >"$work/entry"
+    for value in "DisplayVersion +REG_SZ +$VERSION" "Publisher +REG_SZ +$PUBLISHER" "URLInfoAbout +REG_SZ +$HOMEPAGE"; do
+        grep -Eq "$value\$" "$work/entry" || fail "no $value in the entry: $(cat "$work/entry")"
+    done
+    msiinfo export "$MSI" Property | tr -d '\r' | grep -qx $'ARPPRODUCTICON\ttarvik.ico' || fail "the entry has no icon"
+
+    # The installed clock runs, moves and keeps its settings beside itself.
+    "$wine" "$dir/tarvik.exe" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    wait_window vostrel
+    window=$found
+    sleep 0.5
+    xdotool mousemove 100 50 mousedown 1 mousemove 130 70 sleep 0.1 mousemove 150 90 sleep 0.1 mouseup 1
+    wait_position "$window" 50 40
+    "$wine" taskkill /im tarvik.exe >/dev/null 2>&1
+    wait_app_exit "on a close request"
+    INI=$dir/tarvik.ini
+    expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP)" "50,40" "the installed clock's stored place"
+
+    # A later version: the first three parts of a version are what Windows
+    # Installer compares.
+    local next
+    next=$(echo "$VERSION" | awk -F. '{ printf "%d.%d.%d.0", $1, $2, $3 + 1 }')
+    (cd "$STAGE" && wixl -a x64 -D Version="$next" -D Manufacturer="$PUBLISHER" -D HomePage="$HOMEPAGE" \
+        -D SourceDir=. -o "$work/next.msi" "$WXS") || fail "wixl could not build version $next"
+    "$wine" msiexec /i "$(wine_path "$work/next.msi")" /qn || fail "the upgrade failed with status $?"
+    programs_entry >"$work/entry"
+    expect_eq "$(grep -c 'DisplayName' "$work/entry")" 1 "entries in the list of programs after the upgrade"
+    grep -Eq "DisplayVersion +REG_SZ +$next\$" "$work/entry" || fail "the upgrade's entry: $(cat "$work/entry")"
+    [ -f "$dir/tarvik.exe" ] || fail "the upgrade left no tarvik.exe"
+    expect_eq "$(ini_value WINLEFT),$(ini_value WINTOP)" "50,40" "the stored place after the upgrade"
+
+    "$wine" "$dir/tarvik.exe" --autostart on >/dev/null 2>&1 || fail "--autostart on failed"
+
+    "$wine" msiexec /x "$(wine_path "$work/next.msi")" /qn || fail "msiexec /x failed with status $?"
+    expect_eq "$(cd "$dir" && ls | tr '\n' ' ')" "tarvik.ini " "what removing it leaves"
+    [ ! -e "$menu" ] || fail "removing it left the shortcut"
+    [ -z "$(programs_entry)" ] || fail "removing it left the entry in the list of programs"
+    ! "$wine" reg query "$run" /v tarvik >/dev/null 2>&1 || fail "removing it left the start at login"
 }
 
 # A clock stored on the monitor left of the primary opens there, and a drag
