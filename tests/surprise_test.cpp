@@ -169,6 +169,19 @@ TEST_F(Surprise, BlueScreenWithItsOutlineAndTheClockAbove)
     EXPECT_EQ(DrawnArea(), QRegion(0, 0, 800, 800) - QRegion(200, 300, 400, 100));
 }
 
+// Clear just where the clock shows: when the clock becomes an ellipse, the
+// blue covers the corners of its rectangle.
+TEST_F(Surprise, BlueScreenAroundAnEllipticClock)
+{
+    Run(kBlueScreen);
+    Run(kEllipse);
+    const QImage screen = Screen();
+    EXPECT_EQ(screen.pixel(201, 301), qRgb(0, 0, 255));  // outside the ellipse
+    EXPECT_EQ(screen.pixel(400, 350), qRgb(0, 0, 0));    // its middle, clear
+    EXPECT_FALSE(DrawnArea().contains(QPoint(400, 350)));
+    EXPECT_TRUE(DrawnArea().contains(QPoint(201, 301)));
+}
+
 // A click on the drawing takes it away, and so does the repaint of every
 // window that closing the clock does.
 TEST_F(Surprise, ScreenDrawingGoesOnAClickOrARepaintOfEveryWindow)

@@ -67,7 +67,7 @@ public:
     // The clock has moved: the clear place follows it.
     void FollowClock()
     {
-        if (isVisible() && ClockRect() != m_hole)
+        if (isVisible() && ClockArea() != m_hole)
             Reshape();
     }
 
@@ -111,8 +111,9 @@ protected:
         painter.translate(-pos());
         for (const Drawing& drawing : m_drawings)
             painter.drawPicture(0, 0, drawing.picture);
+        painter.setClipRegion(m_hole);
         painter.setCompositionMode(QPainter::CompositionMode_Clear);
-        painter.fillRect(m_hole, Qt::transparent);
+        painter.fillRect(m_hole.boundingRect(), Qt::transparent);
     }
 
     void mousePressEvent(QMouseEvent* e) override
@@ -126,7 +127,7 @@ private:
     // does not stand.
     void Reshape()
     {
-        m_hole = ClockRect();
+        m_hole = ClockArea();
         setMask((m_region - m_hole).translated(-pos()));
         update();
     }
@@ -140,11 +141,16 @@ private:
         StackBelow(this, hMain->widget);
     }
 
-    // The clock's outer rectangle on the screen, where the window system has it.
-    static QRect ClockRect()
+    // What the clock covers on the screen, where the window system has it:
+    // its outer rectangle, or the shape it was given (the ellipse).
+    static QRegion ClockArea()
     {
         HWND hMain = MainWindow();
-        return hMain && hMain->widget->isVisible() ? ReportedFrameGeometry(hMain) : QRect();
+        if (!hMain || !hMain->widget->isVisible())
+            return {};
+        const QRect outer = ReportedFrameGeometry(hMain);
+        const QRegion shape = hMain->widget->mask();
+        return shape.isEmpty() ? QRegion(outer) : shape.translated(outer.topLeft());
     }
 
     struct Drawing {
@@ -153,7 +159,7 @@ private:
     };
     std::vector<Drawing> m_drawings;
     QRegion m_region;  // what the drawings cover, in screen coordinates
-    QRect m_hole;      // where the clock stands, left clear
+    QRegion m_hole;    // where the clock stands, left clear
 };
 
 QPointer<ScreenOverlay> s_overlay;

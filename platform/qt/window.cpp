@@ -408,6 +408,8 @@ int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw)
         hWnd->widget->setMask(region->region);
     else
         hWnd->widget->clearMask();
+    if (hWnd == MainWindow())
+        ScreenDrawingFollowsClock();
     if (bRedraw)
         hWnd->widget->update();
     return SIMPLEREGION;

@@ -13,6 +13,7 @@
 
 #include "platform/qt/gdiobjects.h"
 #include "platform/qt/modal.h"
+#include "platform/qt/overlay.h"
 #include "platform/qt/showpixels.h"
 #include "platform/qt/window.h"
 #include "platform/win/winuser.h"
@@ -174,8 +175,11 @@ void WndWidget::PaintSizingBorder(QPainter& painter)
 
 void WndWidget::resizeEvent(QResizeEvent*)
 {
-    if (m_hwnd)
-        SendSize(m_hwnd);
+    if (!m_hwnd)
+        return;
+    SendSize(m_hwnd);
+    if (m_hwnd == MainWindow())
+        ScreenDrawingFollowsClock();
 }
 
 // Where the window manager's frame first shows, a window with a caption is
@@ -183,6 +187,8 @@ void WndWidget::resizeEvent(QResizeEvent*)
 // frame, whose size the window system tells only once the window is shown.
 void WndWidget::moveEvent(QMoveEvent*)
 {
+    if (m_hwnd && m_hwnd == MainWindow())
+        ScreenDrawingFollowsClock();  // the window manager may have moved it
     if (!m_fitFrame || frameGeometry() == geometry())
         return;
     m_fitFrame = false;
