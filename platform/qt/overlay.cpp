@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include <xcb/xcb.h>
@@ -67,8 +68,15 @@ public:
     // The clock has moved: the clear place follows it.
     void FollowClock()
     {
-        if (isVisible() && ClockArea() != m_hole)
-            Reshape();
+        if (!isVisible())
+            return;
+        const QRegion now = ClockArea();
+        if (now == m_hole)
+            return;
+        // Only where the clear place was or now is needs painting again.
+        const QRegion before = std::exchange(m_hole, now);
+        Reshape();
+        update((before | m_hole).translated(-pos()));
     }
 
     void Add(const QRect& area, const std::function<void(QPainter&)>& paint)
@@ -87,7 +95,9 @@ public:
         // Just as large as the drawings: XWayland shows a window whole,
         // whatever its shape, and the rest would cover the screen in black.
         setGeometry(m_region.boundingRect());
+        m_hole = ClockArea();
         Reshape();
+        update();
         m_invalid = false;
         if (!isVisible())
             show();
@@ -125,12 +135,7 @@ protected:
 private:
     // The drawing shows, and takes clicks, where it is drawn and the clock
     // does not stand.
-    void Reshape()
-    {
-        m_hole = ClockArea();
-        setMask((m_region - m_hole).translated(-pos()));
-        update();
-    }
+    void Reshape() { setMask((m_region - m_hole).translated(-pos())); }
 
     // The clock stays above what it drew: the drawing goes just below it.
     void KeepClockAbove()
