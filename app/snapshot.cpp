@@ -12,9 +12,8 @@
 
 bool WriteSnapshot(CWinApp* pApp, const std::string& pngPath)
 {
-    CSettingDlg settings;
     const CProfileBatch readOnce(pApp, FALSE);
-    LoadDisplaySettings(pApp, settings);
+    const DisplaySettings settings = LoadDisplaySettings(pApp);
     // The window the clock would open: with no display to look at, only the
     // size rules apply.
     const CRect window = UsableWindowRect(LoadWindowRect(pApp));

@@ -16,9 +16,7 @@ void ComposeFace(benchmark::State& state)
     bitmap.CreateCompatibleBitmap(&dc, width, height);
     dc.SelectObject(&bitmap);
 
-    CSettingDlg settings;
-    const int allBars[BAR_KIND_COUNT] = {1, 1, 1, 1, 1, 1, 1};
-    settings.SetDisplaySettings(allBars, 50, 0, RGB(0, 132, 132), RGB(173, 222, 255));
+    const DisplaySettings settings{{1, 1, 1, 1, 1, 1, 1}, 50, 0, RGB(0, 132, 132), RGB(173, 222, 255)};
     const CGaugeSet gauges;
     CClockFace face(gauges.m_pGauge);
     const CRect client(0, 0, width, height);

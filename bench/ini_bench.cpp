@@ -12,7 +12,6 @@
 #include <fstream>
 #include <string>
 
-#include "settings/settingdlg.h"
 #include "settings/settingsprofile.h"
 
 namespace {
@@ -59,8 +58,7 @@ void StartReads(benchmark::State& state)
     for (auto _ : state) {
         const CProfileBatch readOnce(&Ini().App(), FALSE);
         benchmark::DoNotOptimize(LoadWindowRect(&Ini().App()));
-        CSettingDlg settings;
-        LoadDisplaySettings(&Ini().App(), settings);
+        benchmark::DoNotOptimize(LoadDisplaySettings(&Ini().App()));
     }
 }
 BENCHMARK(StartReads)->Unit(benchmark::kMillisecond);
@@ -68,8 +66,7 @@ BENCHMARK(StartReads)->Unit(benchmark::kMillisecond);
 void CloseWrites(benchmark::State& state)
 {
     Ini();
-    CSettingDlg settings;
-    LoadDisplaySettings(&Ini().App(), settings);
+    const DisplaySettings settings = LoadDisplaySettings(&Ini().App());
     int left = 0;
     for (auto _ : state) {
         ++left;

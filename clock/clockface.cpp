@@ -4,16 +4,17 @@
 
 namespace {
 
-// Redraws the part of one bar's rows between its old and its new end.
-void DrawLengthChange(CDC* pDC, int left, int top, int height, int oldLength, int newLength, COLORREF bar,
-                      COLORREF back)
+// Redraws the part of one bar's rows between its old and its new end, and
+// says where that is (an empty rectangle when the length is the same).
+CRect DrawLengthChange(CDC* pDC, int left, int top, int height, int oldLength, int newLength, COLORREF bar,
+                       COLORREF back)
 {
     const int oldEnd = left + std::max(0, oldLength);
     const int newEnd = left + std::max(0, newLength);
-    if (newEnd > oldEnd)
-        pDC->FillSolidRect(oldEnd, top, newEnd - oldEnd, height, bar);
-    else if (newEnd < oldEnd)
-        pDC->FillSolidRect(newEnd, top, oldEnd - newEnd, height, back);
+    const CRect changed(std::min(oldEnd, newEnd), top, std::max(oldEnd, newEnd), top + height);
+    if (!changed.IsRectEmpty())
+        pDC->FillSolidRect(changed, newEnd > oldEnd ? bar : back);
+    return changed;
 }
 
 }  // namespace
@@ -25,20 +26,18 @@ int BarHeight(int clientBottom, int nShown, int spacing)
     return std::max(1, (clientBottom - (nShown + 1) * spacing) / nShown);
 }
 
-BOOL CClockFace::Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample)
+FaceChanges CClockFace::Compose(CDC* pDC, const CRect& rcClient, const DisplaySettings& settings, const _timeb& sample)
 {
     const Look look = Measure(rcClient, settings, sample);
-    BOOL bChanged = TRUE;
+    FaceChanges changes;
     if (OnlyLengthsChange(look)) {
-        bChanged = FALSE;
-        for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
-            bChanged |= look.show[kind] == 1 && look.bars[kind].length != m_last.bars[kind].length;
-        DrawLengthChanges(pDC, look);
+        DrawLengthChanges(pDC, look, changes);
     } else {
         DrawWhole(pDC, look, sample);
+        changes.Add(look.client);
     }
     m_last = look;
-    return bChanged;
+    return changes;
 }
 
 int CClockFace::MsUntilChange(const _timeb& sample, int msEnough) const
@@ -62,17 +61,17 @@ int CClockFace::MsUntilChange(const _timeb& sample, int msEnough) const
     return soonest;
 }
 
-CClockFace::Look CClockFace::Measure(const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample) const
+CClockFace::Look CClockFace::Measure(const CRect& rcClient, const DisplaySettings& settings, const _timeb& sample) const
 {
     Look look;
     look.drawn = true;
     look.client = rcClient;
     look.metrics = m_metrics;
-    look.back = settings.GetBackColor();
-    look.bar = settings.GetBarColor();
-    look.height = BarHeight(rcClient.bottom, settings.GetShown(), m_metrics.spacing);
+    look.back = settings.back;
+    look.bar = settings.bar;
+    look.height = BarHeight(rcClient.bottom, settings.Shown(), m_metrics.spacing);
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-        look.show[kind] = settings.GetShow(kind);
+        look.show[kind] = settings.show[kind];
         if (look.show[kind] == 1) {
             m_gauges[kind]->SetMetrics(m_metrics);
             look.bars[kind] = m_gauges[kind]->Measure(rcClient.right, &sample);
@@ -105,15 +104,17 @@ void CClockFace::DrawWhole(CDC* pDC, const Look& look, const _timeb& sample) con
     }
 }
 
-void CClockFace::DrawLengthChanges(CDC* pDC, const Look& look) const
+void CClockFace::DrawLengthChanges(CDC* pDC, const Look& look, FaceChanges& changes) const
 {
     int top = look.metrics.spacing;
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
         if (look.show[kind] != 1)
             continue;
         m_gauges[kind]->SetColor(look.bar);
-        DrawLengthChange(pDC, look.metrics.margin, top, look.height, m_last.bars[kind].length, look.bars[kind].length,
-                         look.bar, look.back);
+        const CRect changed = DrawLengthChange(pDC, look.metrics.margin, top, look.height, m_last.bars[kind].length,
+                                               look.bars[kind].length, look.bar, look.back);
+        if (!changed.IsRectEmpty())
+            changes.Add(changed);
         top += look.height + look.metrics.spacing;
     }
 }

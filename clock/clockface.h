@@ -5,13 +5,26 @@
 #include "clock/bargauge.h"
 #include "clock/nexttick.h"
 #include "res/barkind.h"
-#include "settings/settingdlg.h"
+#include "platform/win/winuser.h"
+#include "settings/displaysettings.h"
 
 // The height of each shown bar in a client area of the given height: what is
 // left after the spacing above the first bar and below each, shared equally,
 // and at least 1. With no bar shown there is nothing to share, and 0 is
 // returned.
 int BarHeight(int clientBottom, int nShown, int spacing);
+
+// The parts of the client area that drawing a face changed: one rectangle
+// for each bar whose length changed, or the whole client area when the face
+// was drawn whole.
+struct FaceChanges {
+    int count = 0;
+    CRect rects[BAR_KIND_COUNT];
+
+    void Add(const CRect& rc) { rects[count++] = rc; }
+    const CRect* begin() const { return rects; }
+    const CRect* end() const { return rects + count; }
+};
 
 // Draws faces with the gauges it is given and remembers what the last one
 // looked like. When the next face goes into the same buffer and differs only
@@ -26,8 +39,8 @@ public:
 
     // Fills the client rectangle with the background colour, then draws each
     // shown bar from the year down, all at the instant of the one sample.
-    // FALSE when the buffer holds the very picture it held before.
-    BOOL Compose(CDC* pDC, const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample);
+    // Says which parts of the buffer now differ from what it held.
+    FaceChanges Compose(CDC* pDC, const CRect& rcClient, const DisplaySettings& settings, const _timeb& sample);
 
     // The buffer was made anew and holds no face: the next one is drawn whole.
     void Forget() { m_last.drawn = false; }
@@ -53,10 +66,10 @@ private:
         CBarGauge::Layout bars[BAR_KIND_COUNT] = {};
     };
 
-    Look Measure(const CRect& rcClient, const CSettingDlg& settings, const _timeb& sample) const;
+    Look Measure(const CRect& rcClient, const DisplaySettings& settings, const _timeb& sample) const;
     bool OnlyLengthsChange(const Look& next) const;
     void DrawWhole(CDC* pDC, const Look& look, const _timeb& sample) const;
-    void DrawLengthChanges(CDC* pDC, const Look& look) const;
+    void DrawLengthChanges(CDC* pDC, const Look& look, FaceChanges& changes) const;
 
     CBarGauge* const (&m_gauges)[BAR_KIND_COUNT];
     FaceMetrics m_metrics = FaceMetrics::ForDpi(USER_DEFAULT_SCREEN_DPI);

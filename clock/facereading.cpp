@@ -19,11 +19,11 @@ BarReading ReadBar(int nKind, const _timeb& sample)
     return {nKind, percent, std::to_string(units[nKind]) + kBarNames[nKind] + " " + std::to_string(whole) + "%"};
 }
 
-std::vector<BarReading> ReadFace(const CSettingDlg& settings, const _timeb& sample)
+std::vector<BarReading> ReadFace(const DisplaySettings& settings, const _timeb& sample)
 {
     std::vector<BarReading> readings;
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
-        if (settings.GetShow(kind))
+        if (settings.show[kind])
             readings.push_back(ReadBar(kind, sample));
     return readings;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/win/timeb.h"
-#include "settings/settingdlg.h"
+#include "settings/displaysettings.h"
 
 struct BarReading {
     int kind;           // a BarKind
@@ -18,4 +18,4 @@ struct BarReading {
 BarReading ReadBar(int nKind, const _timeb& sample);
 
 // Every bar the settings show, in display order.
-std::vector<BarReading> ReadFace(const CSettingDlg& settings, const _timeb& sample);
+std::vector<BarReading> ReadFace(const DisplaySettings& settings, const _timeb& sample);

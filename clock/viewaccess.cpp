@@ -12,7 +12,7 @@ BOOL CVostrelView::GetAccessibleInfo(AFX_ACCESSIBLE_INFO* pInfo)
     pInfo->name = AfxGetAppName();
     pInfo->description = "現在の時刻を棒グラフで表示します";
     pInfo->parts.clear();
-    for (const BarReading& reading : ReadFace(m_dlgSetting, sample))
+    for (const BarReading& reading : ReadFace(m_dlgSetting.GetDisplaySettings(), sample))
         pInfo->parts.push_back({ROLE_SYSTEM_PROGRESSBAR, kBarNames[reading.kind], reading.text, reading.percent, 0, 100});
     return TRUE;
 }
@@ -22,7 +22,7 @@ void CVostrelView::NotifyReadings(const _timeb& sample)
     if (sample.time == m_tLastReading || !IsWinEventHookInstalled(EVENT_OBJECT_VALUECHANGE))
         return;
     m_tLastReading = sample.time;
-    const std::vector<BarReading> readings = ReadFace(m_dlgSetting, sample);
+    const std::vector<BarReading> readings = ReadFace(m_dlgSetting.GetDisplaySettings(), sample);
     if (readings.size() != m_lastReadings.size()) {
         m_lastReadings.assign(readings.size(), std::string());
         NotifyWinEvent(EVENT_OBJECT_REORDER, m_hWnd, OBJID_CLIENT, CHILDID_SELF);

@@ -42,7 +42,7 @@ CVostrelView::~CVostrelView()
 
 BOOL CVostrelView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    LoadDisplaySettings(AfxGetApp(), m_dlgSetting);
+    m_dlgSetting.SetDisplaySettings(LoadDisplaySettings(AfxGetApp()));
     return CView::PreCreateWindow(cs);
 }
 
@@ -116,13 +116,20 @@ void CVostrelView::OnClockTick()
         return;  // the buffer is built at the first paint
     _timeb sample;
     _ftime(&sample);
-    // A picture the window shows already needs no paint.
-    if (m_face.Compose(pDC, m_rcClient, m_dlgSetting, sample)) {
-        InvalidateRect(nullptr, FALSE);
-        UpdateWindow();
-    }
+    ShowFaceAt(pDC, sample);
     ScheduleNextTick(m_face.MsUntilChange(sample, int(std::min<UINT>(Interval(), kTickHorizonMs))));
     NotifyReadings(sample);
+}
+
+// Only what the face changed is painted; a picture the window shows
+// already needs no paint.
+void CVostrelView::ShowFaceAt(CDC* pBufferDC, const _timeb& sample)
+{
+    const FaceChanges changes = m_face.Compose(pBufferDC, m_rcClient, m_dlgSetting.GetDisplaySettings(), sample);
+    for (const CRect& rc : changes)
+        InvalidateRect(&rc, FALSE);
+    if (changes.count > 0)
+        UpdateWindow();
 }
 
 // The clock ticks at its interval while a shown bar changes within it.
@@ -157,5 +164,6 @@ void CVostrelView::OnDestroy()
         return;
     CRect rc;
     pMain->GetWindowRect(rc);
-    SaveDisplaySettings(AfxGetApp(), StoredWindowRect(rc, GetDpiForWindow(pMain->m_hWnd)), m_dlgSetting);
+    SaveDisplaySettings(AfxGetApp(), StoredWindowRect(rc, GetDpiForWindow(pMain->m_hWnd)),
+                        m_dlgSetting.GetDisplaySettings());
 }

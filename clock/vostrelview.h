@@ -51,6 +51,8 @@ protected:
     // The context menu with its corner at the screen point (interaction/viewpointer.cpp).
     void TrackContextMenu(int x, int y);
     void OnClockTick();
+    // Draws the face of the sample into the back buffer and paints what changed.
+    void ShowFaceAt(CDC* pBufferDC, const _timeb& sample);
     void ScheduleNextTick(int msUntilChange);
     // Tells a listening screen reader which bars read differently, once a second.
     void NotifyReadings(const _timeb& sample);

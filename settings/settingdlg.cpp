@@ -1,5 +1,7 @@
 #include "settings/settingdlg.h"
 
+#include <algorithm>
+
 namespace {
 
 // The interval field accepts 0 to 10000 milliseconds.
@@ -24,18 +26,10 @@ BEGIN_MESSAGE_MAP(CSettingDlg, CDialog)
     ON_BN_CLICKED(IDC_USE_SYSCOLOR, OnUseSysColor)
 END_MESSAGE_MAP()
 
-// Until the settings are loaded the hour, minute, second and millisecond bars
-// are shown; the INI file's own default (without the hour) replaces this at
-// once, so these values reach only the colour choosers' first colours.
-CSettingDlg::CSettingDlg(CWnd* pParent)
-    : CDialog(IDD, pParent),
-      m_bShow{0, 0, 0, 1, 1, 1, 1},
-      m_nInterval(50),
-      m_nShown(4),
-      m_bUseSysColor(0),
-      m_crBar(0x848400),
-      m_crBack(0xFFDEAD)
+// The colour choosers' first colours are the default ones.
+CSettingDlg::CSettingDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
+    SetDisplaySettings(kDefaultDisplay);
     m_pBarColorDlg = new CColorDialog(m_crBar, 0, nullptr);
     m_pBackColorDlg = new CColorDialog(m_crBack, 0, nullptr);
     for (const BarBox& box : s_barBoxes)
@@ -50,19 +44,25 @@ CSettingDlg::~CSettingDlg()
     delete m_pBackColorDlg;
 }
 
-void CSettingDlg::SetDisplaySettings(const int* pbShow, int nInterval, int bUseSysColor, COLORREF crBar,
-                                     COLORREF crBack)
+void CSettingDlg::SetDisplaySettings(const DisplaySettings& settings)
 {
-    m_nShown = 0;
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
-        m_bShow[kind] = pbShow[kind];
-        if (pbShow[kind] == 1)
-            ++m_nShown;
-    }
-    m_nInterval = nInterval;
-    m_bUseSysColor = bUseSysColor;
-    m_crBar = crBar;
-    m_crBack = crBack;
+    std::copy(settings.show, settings.show + BAR_KIND_COUNT, m_bShow);
+    m_nShown = settings.Shown();
+    m_nInterval = settings.interval;
+    m_bUseSysColor = settings.useSysColor;
+    m_crBar = settings.bar;
+    m_crBack = settings.back;
+}
+
+DisplaySettings CSettingDlg::GetDisplaySettings() const
+{
+    DisplaySettings settings{};
+    std::copy(m_bShow, m_bShow + BAR_KIND_COUNT, settings.show);
+    settings.interval = m_nInterval;
+    settings.useSysColor = m_bUseSysColor;
+    settings.bar = m_crBar;
+    settings.back = m_crBack;
+    return settings;
 }
 
 void CSettingDlg::DoDataExchange(CDataExchange* pDX)
@@ -103,9 +103,7 @@ void CSettingDlg::OnOK()
     // The system colour is sampled now and kept as a fixed colour.
     m_crBack = m_bUseSysColor ? GetSysColor(COLOR_WINDOW) : m_crBackPick;
     m_crBar = m_crBarPick;
-    m_nShown = 0;
-    for (int show : m_bShow)
-        m_nShown += show == 1;
+    m_nShown = GetDisplaySettings().Shown();
     CDialog::OnOK();
 }
 

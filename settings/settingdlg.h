@@ -6,6 +6,7 @@
 #include "platform/afx/afxdlg.h"
 #include "res/barkind.h"
 #include "res/resource.h"
+#include "settings/displaysettings.h"
 
 class CSettingDlg : public CDialog {
 public:
@@ -17,7 +18,8 @@ public:
     enum { IDD = IDD_SETTING };
 
     // Replaces every display setting; counts the shown flags into m_nShown.
-    void SetDisplaySettings(const int* pbShow, int nInterval, int bUseSysColor, COLORREF crBar, COLORREF crBack);
+    void SetDisplaySettings(const DisplaySettings& settings);
+    DisplaySettings GetDisplaySettings() const;
 
     int GetShow(int nKind) const { return m_bShow[nKind]; }
     int GetInterval() const { return m_nInterval; }

@@ -13,11 +13,11 @@ std::array<int, BAR_KIND_COUNT> ParseBars(std::string_view bars)
     return show;
 }
 
-std::string FormatBars(const CSettingDlg& settings)
+std::string FormatBars(const DisplaySettings& settings)
 {
     std::string bars;
-    for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
-        bars += settings.GetShow(kind) ? 'Y' : 'N';
+    for (int flag : settings.show)
+        bars += flag ? 'Y' : 'N';
     return bars;
 }
 
@@ -70,18 +70,21 @@ CRect StoredWindowRect(const CRect& window, UINT dpi)
     return Scaled(window, USER_DEFAULT_SCREEN_DPI, int(dpi));
 }
 
-void LoadDisplaySettings(CWinApp* pApp, CSettingDlg& settings)
+DisplaySettings LoadDisplaySettings(CWinApp* pApp)
 {
     using namespace profile;
-    const auto show = ParseBars(pApp->GetProfileString(kSection, kBars, kDefaultBars));
-    const int interval = int(pApp->GetProfileInt(kSection, kUpdate, kDefaultUpdate));
-    const auto barColor = COLORREF(pApp->GetProfileInt(kSection, kFgColor, int(kDefaultFgColor)));
-    const auto backColor = COLORREF(pApp->GetProfileInt(kSection, kBgColor, int(kDefaultBgColor)));
-    const int useSysColor = int(pApp->GetProfileInt(kSection, kUseSysColor, kDefaultUseSysColor));
-    settings.SetDisplaySettings(show.data(), interval, useSysColor, barColor, backColor);
+    const DisplaySettings& fallback = kDefaultDisplay;
+    DisplaySettings settings = fallback;
+    const auto show = ParseBars(pApp->GetProfileString(kSection, kBars, FormatBars(fallback).c_str()));
+    std::copy(show.begin(), show.end(), settings.show);
+    settings.interval = int(pApp->GetProfileInt(kSection, kUpdate, fallback.interval));
+    settings.bar = COLORREF(pApp->GetProfileInt(kSection, kFgColor, int(fallback.bar)));
+    settings.back = COLORREF(pApp->GetProfileInt(kSection, kBgColor, int(fallback.back)));
+    settings.useSysColor = int(pApp->GetProfileInt(kSection, kUseSysColor, fallback.useSysColor));
+    return settings;
 }
 
-void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const CSettingDlg& settings)
+void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const DisplaySettings& settings)
 {
     using namespace profile;
     const std::string bars = FormatBars(settings);
@@ -93,8 +96,8 @@ void SaveDisplaySettings(CWinApp* pApp, const CRect& rcWindow, const CSettingDlg
     pApp->WriteProfileInt(kSection, kWinLeft, rcWindow.left);
     pApp->WriteProfileInt(kSection, kWinRight, rcWindow.right);
     pApp->WriteProfileString(kSection, kBars, bars.c_str());
-    pApp->WriteProfileInt(kSection, kUpdate, settings.GetInterval());
-    pApp->WriteProfileInt(kSection, kFgColor, int(settings.GetBarColor()));
-    pApp->WriteProfileInt(kSection, kBgColor, int(settings.GetBackColor()));
-    pApp->WriteProfileInt(kSection, kUseSysColor, settings.GetUseSysColor());
+    pApp->WriteProfileInt(kSection, kUpdate, settings.interval);
+    pApp->WriteProfileInt(kSection, kFgColor, int(settings.bar));
+    pApp->WriteProfileInt(kSection, kBgColor, int(settings.back));
+    pApp->WriteProfileInt(kSection, kUseSysColor, settings.useSysColor);
 }

@@ -14,6 +14,14 @@ namespace {
 constexpr COLORREF kBack = RGB(173, 222, 255);
 constexpr COLORREF kBar = RGB(0, 132, 132);
 
+DisplaySettings WithBars(const char* bars, COLORREF bar)
+{
+    DisplaySettings settings{{}, 50, 0, bar, kBack};
+    const auto show = ParseBars(bars);
+    std::copy(show.begin(), show.end(), settings.show);
+    return settings;
+}
+
 struct FaceRow {
     const char* name;
     const char* bars;
@@ -34,11 +42,9 @@ protected:
 TEST_P(FaceLayout, BarsStackFromTheTop)
 {
     const FaceRow r = GetParam();
-    CSettingDlg settings;
-    const auto show = ParseBars(r.bars);
-    settings.SetDisplaySettings(show.data(), 50, 0, kBar, kBack);
+    const DisplaySettings settings = WithBars(r.bars, kBar);
     const FaceMetrics metrics = FaceMetrics::ForDpi(r.dpi);
-    EXPECT_EQ(BarHeight(r.clientHeight, settings.GetShown(), metrics.spacing), r.barHeight);
+    EXPECT_EQ(BarHeight(r.clientHeight, settings.Shown(), metrics.spacing), r.barHeight);
 
     const CGaugeSet gauges;
     CClockFace face(gauges.m_pGauge);
@@ -96,22 +102,16 @@ TEST_P(FaceChange, IsTheSameAsAWholeNewFace)
 {
     const ChangeRow& r = GetParam();
     const CGaugeSet gauges;
-    auto settingsWith = [](const char* bars, COLORREF bar) {
-        auto settings = std::make_unique<CSettingDlg>();
-        const auto show = ParseBars(bars);
-        settings->SetDisplaySettings(show.data(), 50, 0, bar, kBack);
-        return settings;
-    };
     Canvas kept(420, 100, RGB(255, 255, 255));
     CClockFace keptFace(gauges.m_pGauge);
-    keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightBefore), *settingsWith("YYYYYYY", kBar), r.before);
-    const auto after = settingsWith(r.barsAfter, r.barAfter);
+    keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightBefore), WithBars("YYYYYYY", kBar), r.before);
+    const DisplaySettings after = WithBars(r.barsAfter, r.barAfter);
     keptFace.SetDpi(r.dpiAfter);
-    keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
+    keptFace.Compose(kept.DC(), CRect(0, 0, 420, r.heightAfter), after, r.after);
     Canvas fresh(420, 100, RGB(255, 255, 255));
     CClockFace freshFace(gauges.m_pGauge);
     freshFace.SetDpi(r.dpiAfter);
-    freshFace.Compose(fresh.DC(), CRect(0, 0, 420, r.heightAfter), *after, r.after);
+    freshFace.Compose(fresh.DC(), CRect(0, 0, 420, r.heightAfter), after, r.after);
     for (int y = 0; y < r.heightAfter; ++y)
         for (int x = 0; x < 420; ++x)
             ASSERT_EQ(kept.At(x, y), fresh.At(x, y)) << x << "," << y;

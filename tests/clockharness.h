@@ -19,7 +19,9 @@
 #include "canvas.h"
 #include "clock/vostrelview.h"
 #include "frame/mainframe.h"
-#include "platform/qt/window.h"
+#include <QWidget>
+
+#include "platform/qt/testseam.h"
 #include "res/resource.h"
 #include "tempdir.h"
 
@@ -38,6 +40,7 @@ public:
     void SetElliptic() { m_bElliptic = TRUE; }
     const CRect& ClientRect() const { return m_rcClient; }
     CSettingDlg& Dialog() { return m_dlgSetting; }
+    using CVostrelView::ShowFaceAt;
 
     std::map<UINT, int> m_timerMessages;  // by timer id
 };
@@ -113,10 +116,10 @@ public:
     // ticks themselves a test sends as WM_TIMER, instead of waiting for them.
     std::optional<UINT> TimerPeriod(UINT nIDEvent) const
     {
-        const auto it = View()->m_hWnd->timers.find(nIDEvent);
-        return it == View()->m_hWnd->timers.end() ? std::nullopt : std::optional<UINT>(it->second.period);
+        return TimerPeriodOf(View()->m_hWnd, nIDEvent);
     }
-    bool TimersHeld() const { return View()->m_hWnd->timersHeld; }
+    bool TimersHeld() const { return ::TimersHeld(View()->m_hWnd); }
+    bool TimerRunning(UINT nIDEvent) const { return ::TimerRunning(View()->m_hWnd, nIDEvent); }
 
     CFrameWnd* Frame() const { return static_cast<CFrameWnd*>(m_app.GetMainWnd()); }
     TestView* View() const { return static_cast<TestView*>(Frame()->GetActiveView()); }

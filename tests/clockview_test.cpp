@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "clockharness.h"
+#include "timezone.h"
 
 namespace {
 
@@ -101,19 +102,108 @@ TEST(ClockView, TimersRestWhileTheWindowIsNotShown)
     ASSERT_TRUE(clock.Start());
     ASSERT_TRUE(clock.ShowAndPaint());
     EXPECT_FALSE(clock.TimersHeld());
+    EXPECT_TRUE(clock.TimerRunning(IDT_CLOCK));
     auto& ticks = clock.View()->m_timerMessages[IDT_CLOCK];
     clock.Frame()->ShowWindow(SW_HIDE);
     PumpEvents(50);
     EXPECT_TRUE(clock.TimersHeld());
+    EXPECT_FALSE(clock.TimerRunning(IDT_CLOCK));
+    EXPECT_EQ(clock.TimerPeriod(IDT_CLOCK), 20u);  // kept for when it shows again
     const int hidden = ticks;
-    PumpEvents(100);
-    EXPECT_EQ(ticks, hidden);
     clock.Frame()->ShowWindow(SW_SHOW);
     PumpEvents(10);
     EXPECT_FALSE(clock.TimersHeld());
+    EXPECT_TRUE(clock.TimerRunning(IDT_CLOCK));
     EXPECT_GE(ticks, hidden + 1);  // at once, not a whole interval later
     EXPECT_EQ(clock.TimerPeriod(IDT_CLOCK), 20u);
 }
+
+// Ticks at stepped times put on the screen exactly the pixels in which the
+// face differs from the last one, or all of it where the marks moved (and at
+// first), and leave there the picture a whole new face gives.
+struct TickStep {
+    _timeb at;
+    bool whole = false;  // a bar's marks differ: the face is drawn whole
+};
+struct TickRow {
+    const char* name;
+    const char* bars;
+    std::vector<TickStep> steps;
+};
+void PrintTo(const TickRow& r, std::ostream* os) { *os << r.name; }
+
+class TickPaint : public ::testing::TestWithParam<TickRow> {
+protected:
+    ScopedTimeZone m_utc{"UTC"};
+};
+
+// The pixels in which two canvases differ, as runs along each row.
+QRegion Differences(const Canvas& a, const Canvas& b)
+{
+    QRegion region;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width();) {
+            int end = x;
+            while (end < a.Width() && a.At(end, y) != b.At(end, y))
+                ++end;
+            if (end > x)
+                region += QRect(x, y, end - x, 1);
+            x = end + 1;
+        }
+    return region;
+}
+
+TEST_P(TickPaint, SendsExactlyWhatChanged)
+{
+    const TickRow& r = GetParam();
+    ClockHarness clock(std::string(kSlowClock) + "BARS=" + r.bars + "\r\n");
+    ASSERT_TRUE(clock.Start());
+    ASSERT_TRUE(clock.ShowAndPaint());
+    TestView* view = clock.View();
+    const CRect client = view->ClientRect();
+    const CGaugeSet gauges;
+    std::unique_ptr<Canvas> last;
+    for (size_t i = 0; i < r.steps.size(); ++i) {
+        const int paints = PaintsShown(view->m_hWnd);
+        view->ShowFaceAt(view->GetBackBuffer().GetMemDC(), r.steps[i].at);
+
+        auto fresh = std::make_unique<Canvas>(client.Width(), client.Height(), kWhite);
+        CClockFace(gauges.m_pGauge).Compose(fresh->DC(), client, view->GetSettings().GetDisplaySettings(), r.steps[i].at);
+        const QRegion changed = last && !r.steps[i].whole ? Differences(*last, *fresh)
+                                                          : QRegion(0, 0, client.Width(), client.Height());
+        EXPECT_EQ(PaintsShown(view->m_hWnd), paints + (changed.isEmpty() ? 0 : 1)) << "step " << i;
+        if (!changed.isEmpty())
+            EXPECT_EQ(LastRegionShown(view->m_hWnd), changed) << "step " << i;
+        const QImage shown = PictureOf(view->m_hWnd);
+        ASSERT_EQ(shown.size(), QSize(client.Width(), client.Height()));
+        for (int y = 0; y < client.Height(); ++y)
+            for (int x = 0; x < client.Width(); ++x)
+                ASSERT_EQ(RGB(qRed(shown.pixel(x, y)), qGreen(shown.pixel(x, y)), qBlue(shown.pixel(x, y))), fresh->At(x, y)) << "step " << i << " at " << x << "," << y;
+        last = std::move(fresh);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TickPaint,
+    ::testing::Values(
+        TickRow{"DefaultBarsThroughASecond",
+                "NNNNYYY",
+                {{LocalSample(2024, 5, 17, 12, 0, 0, 0)}, {LocalSample(2024, 5, 17, 12, 0, 0, 50)},
+                 {LocalSample(2024, 5, 17, 12, 0, 0, 100)}, {LocalSample(2024, 5, 17, 12, 0, 0, 100)},
+                 {LocalSample(2024, 5, 17, 12, 0, 0, 999)}, {LocalSample(2024, 5, 17, 12, 0, 1, 0)},
+                 {LocalSample(2024, 5, 17, 12, 0, 59, 999)}, {LocalSample(2024, 5, 17, 12, 1, 0, 0)}}},
+        TickRow{"SevenBarsOverTheYearsEndAndBack",
+                "YYYYYYY",
+                {{LocalSample(2024, 12, 31, 23, 59, 59, 900)},
+                 {LocalSample(2025, 1, 1, 0, 0, 0, 0)},
+                 {LocalSample(2025, 1, 1, 0, 0, 1, 0)},
+                 {LocalSample(2020, 6, 15, 12, 0, 0, 0), true},  // a month of 30 days
+                 {LocalSample(2037, 6, 15, 12, 0, 0, 0)}}},
+        TickRow{"TheYearBarAloneDaysApart",
+                "YNNNNNN",
+                {{LocalSample(2024, 1, 1, 0, 0, 0)}, {LocalSample(2024, 1, 2, 0, 0, 0)},
+                 {LocalSample(2024, 1, 2, 0, 0, 1)}, {LocalSample(2024, 3, 1, 0, 0, 0)}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClockView, ResizeShowsWhiteUntilTheNextTick)
 {

@@ -34,14 +34,14 @@ TEST_F(SettingDialog, LaysOutInDialogUnitsOfItsFont)
     ModalScript script;
     script.Then([&] {
         HWND dlg = Dialog().m_hWnd;
-        EXPECT_EQ(QFontInfo(dlg->widget->font()).family(), "IPAPGothic");
+        EXPECT_EQ(QFontInfo(WidgetOf(dlg)->font()).family(), "IPAPGothic");
         RECT units{0, 0, 4, 8};
         MapDialogRect(dlg, &units);
         EXPECT_EQ(units.right, 7);
         EXPECT_EQ(units.bottom, 13);
-        EXPECT_EQ(dlg->widget->size(), QSize(305, 297));  // 174 x 183 units
+        EXPECT_EQ(WidgetOf(dlg)->size(), QSize(305, 297));  // 174 x 183 units
         for (const LayoutRow& row : rows)
-            EXPECT_EQ(Item(row.id)->widget->geometry(), row.pixels) << row.id;
+            EXPECT_EQ(WidgetOf(Item(row.id))->geometry(), row.pixels) << row.id;
         Type(Qt::Key_Escape);
     });
     RunSettings(script);
@@ -61,7 +61,7 @@ TEST_P(DialogPlacement, CentredOverTheClockWithinTheScreen)
     Open(std::string("[SETTING]\r\nUPDATE=10000\r\n") + GetParam().window);
     ModalScript script;
     script.Then([&] {
-        EXPECT_EQ(Dialog().m_hWnd->widget->frameGeometry().topLeft(), GetParam().topLeft);
+        EXPECT_EQ(WidgetOf(Dialog().m_hWnd)->frameGeometry().topLeft(), GetParam().topLeft);
         Type(Qt::Key_Escape);
     });
     RunSettings(script);
@@ -195,7 +195,7 @@ TEST_F(SettingDialog, SpinArrowsStepWithTheMouse)
     std::string after;
     ModalScript script;
     script.Then([&] {
-        const auto arrows = Item(IDC_INTERVAL_SPIN)->widget->findChildren<QToolButton*>();
+        const auto arrows = WidgetOf(Item(IDC_INTERVAL_SPIN))->findChildren<QToolButton*>();
         ASSERT_EQ(arrows.size(), 2);
         QTest::mouseClick(arrows[0], Qt::LeftButton);  // up
         QTest::mouseClick(arrows[0], Qt::LeftButton);

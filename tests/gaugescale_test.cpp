@@ -88,9 +88,7 @@ TEST(FaceReading, UnitAndPercent)
         EXPECT_EQ(reading.text, row.text);
         EXPECT_NEAR(reading.percent, row.percent, 1e-9) << row.text;
     }
-    CSettingDlg settings;
-    const int show[BAR_KIND_COUNT] = {0, 0, 0, 1, 0, 1, 1};
-    settings.SetDisplaySettings(show, 50, 0, 0, 0);
+    const DisplaySettings settings{{0, 0, 0, 1, 0, 1, 1}, 50, 0, 0, 0};
     std::string texts;
     for (const BarReading& reading : ReadFace(settings, _timeb{at, 0, 0, 0}))
         texts += reading.text + ";";

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 // drag: the next move comes with the button up and moves nothing.
 TEST_F(Pointer, AMoveWithTheButtonUpEndsTheDrag)
 {
-    QWidget* face = View()->m_hWnd->widget;
+    QWidget* face = WidgetOf(View()->m_hWnd);
     auto send = [face](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, face->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                           buttons, Qt::NoModifier);
@@ -195,7 +195,7 @@ TEST_F(ContextMenu, RightClickTracksTheMenuAtThePointer)
                 QTest::keyClick(menu, key);
         })
         .Then([&] {
-            aboutTitle = GetFocus() ? GetFocus()->widget->window()->windowTitle().toStdString() : "";
+            aboutTitle = GetFocus() ? WidgetOf(GetFocus())->window()->windowTitle().toStdString() : "";
             clockWhileAbout = m_clock->TimerPeriod(IDT_CLOCK);
             Type(Qt::Key_Return);
         });
@@ -236,7 +236,7 @@ TEST_F(ContextMenu, FromTheKeyboardAtTheFacesCorner)
             }
         });
         script.Start();
-        QTest::keyClick(m_clock->Frame()->m_hWnd->widget, row.key, row.modifiers);
+        QTest::keyClick(WidgetOf(m_clock->Frame()->m_hWnd), row.key, row.modifiers);
         PumpEvents(100);
         EXPECT_TRUE(script.Finished()) << row.key;
         EXPECT_EQ(corner.has_value(), row.opens) << row.key;

@@ -99,7 +99,7 @@ TEST(MainWindow, NeverSmallerThanTheSmallestTrackingSize)
     clock.Frame()->SetWindowPos(nullptr, 0, 0, 20, 10, SWP_NOMOVE | SWP_NOZORDER);
     PumpEvents(20);
     EXPECT_EQ(clock.WindowRect(), CRect(0, 0, 136, 39));
-    EXPECT_EQ(clock.Frame()->m_hWnd->widget->minimumSize(), QSize(136, 39));  // what the window manager hears
+    EXPECT_EQ(WidgetOf(clock.Frame()->m_hWnd)->minimumSize(), QSize(136, 39));  // what the window manager hears
 }
 
 TEST(MainWindow, StyleReplacesWhatTheFrameworkProposed)
@@ -116,8 +116,8 @@ TEST(MainWindow, StyleReplacesWhatTheFrameworkProposed)
 
     ASSERT_TRUE(clock.Start());
     EXPECT_EQ(clock.Frame()->GetStyle() & ~WS_VISIBLE, 0x800C0000u);
-    EXPECT_EQ(clock.Frame()->m_hWnd->widget->windowTitle().toStdString(), "vostrel");
-    EXPECT_FALSE(clock.Frame()->m_hWnd->widget->windowIcon().isNull());
+    EXPECT_EQ(WidgetOf(clock.Frame()->m_hWnd)->windowTitle().toStdString(), "vostrel");
+    EXPECT_FALSE(WidgetOf(clock.Frame()->m_hWnd)->windowIcon().isNull());
 }
 
 }  // namespace

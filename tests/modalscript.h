@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/window.h"
+#include "platform/qt/testseam.h"
 
 class ModalScript {
 public:
@@ -44,10 +44,7 @@ public:
 
     static bool AnyDialogOpen()
     {
-        for (HWND hWnd : AllWindows())
-            if (hWnd->dialog && hWnd->widget->isVisible())
-                return true;
-        return false;
+        return !ShownDialogs().empty();
     }
 
     static void CancelEverything()
@@ -55,7 +52,7 @@ public:
         while (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             modal->reject();
         if (HWND focus = GetFocus())
-            QTest::keyClick(focus->widget, Qt::Key_Escape);  // the framework's dialogs cancel on Escape
+            QTest::keyClick(WidgetOf(focus), Qt::Key_Escape);  // the framework's dialogs cancel on Escape
     }
 
 private:
@@ -101,11 +98,11 @@ inline void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr) << "no control has the focus";
-    QTest::keyClick(focus->widget, key, modifiers);
+    QTest::keyClick(WidgetOf(focus), key, modifiers);
 }
 inline void Type(const char* text)
 {
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr) << "no control has the focus";
-    QTest::keyClicks(focus->widget, QString::fromUtf8(text));
+    QTest::keyClicks(WidgetOf(focus), QString::fromUtf8(text));
 }

@@ -290,7 +290,7 @@ TEST_F(SettingDialog, ACloseRequestEndsTheDialogFirst)
     ModalScript script;
     script.Then([&] {
         Click(IDC_YEAR);
-        m_clock->Frame()->m_hWnd->widget->close();
+        WidgetOf(m_clock->Frame()->m_hWnd)->close();
     });
     script.Start();
     View()->SendMessage(WM_COMMAND, ID_SETTING);

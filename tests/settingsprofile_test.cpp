@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "settings/settingdlg.h"
 #include "settings/settingsprofile.h"
 #include "tempdir.h"
 
@@ -21,11 +22,10 @@ protected:
     SettingsProfileTest() { m_app.m_pszProfileName = strdup(m_ini.c_str()); }
 
     // A start (load) followed by a close (save) with the given window rectangle.
-    std::unique_ptr<CSettingDlg> LoadThenSave(const CRect& window = kDefaultWindow)
+    DisplaySettings LoadThenSave(const CRect& window = kDefaultWindow)
     {
-        auto settings = std::make_unique<CSettingDlg>();
-        LoadDisplaySettings(&m_app, *settings);
-        SaveDisplaySettings(&m_app, window, *settings);
+        const DisplaySettings settings = LoadDisplaySettings(&m_app);
+        SaveDisplaySettings(&m_app, window, settings);
         return settings;
     }
     std::string Saved() const { return ReadText(m_ini); }
@@ -35,12 +35,13 @@ protected:
     CWinApp m_app;
 };
 
+// Before its INI file is read the clock has the defaults of a start without one.
 TEST_F(SettingsProfileTest, ConstructorValues)
 {
     const CSettingDlg settings;
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind)
-        EXPECT_EQ(settings.GetShow(kind), kind >= BAR_HOUR ? 1 : 0) << kind;
-    EXPECT_EQ(settings.GetShown(), 4);
+        EXPECT_EQ(settings.GetShow(kind), kind >= BAR_MINUTE ? 1 : 0) << kind;
+    EXPECT_EQ(settings.GetShown(), 3);
     EXPECT_EQ(settings.GetInterval(), 50);
     EXPECT_EQ(settings.GetUseSysColor(), 0);
     EXPECT_EQ(settings.GetBarColor(), RGB(0, 132, 132));
@@ -49,8 +50,7 @@ TEST_F(SettingsProfileTest, ConstructorValues)
 
 TEST_F(SettingsProfileTest, StartWithoutFileWritesTheNineDefaultsInOrder)
 {
-    const auto settings = LoadThenSave();
-    EXPECT_EQ(settings->GetShown(), 3);
+    EXPECT_EQ(LoadThenSave().Shown(), 3);
     EXPECT_EQ(Saved(),
               "[SETTING]\r\nWINTOP=0\r\nWINBOTTOM=100\r\nWINLEFT=0\r\nWINRIGHT=400\r\nBARS=NNNNYYY\r\n"
               "UPDATE=50\r\nFGCOLOR=8684544\r\nBGCOLOR=16768685\r\nUSESYSCOLOR=0\r\n");
@@ -69,7 +69,7 @@ TEST_P(BarsValue, ReadAndWrittenBack)
 {
     WriteText(m_ini, std::string("[SETTING]\r\nBARS=") + GetParam().stored + "\r\n");
     const auto settings = LoadThenSave();
-    EXPECT_EQ(settings->GetShown(), GetParam().shown);
+    EXPECT_EQ(settings.Shown(), GetParam().shown);
     EXPECT_NE(Saved().find(std::string("\r\nBARS=") + GetParam().savedBack + "\r\n"), std::string::npos) << Saved();
 }
 
@@ -114,12 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsProfileTest, ColoursAndFlagAsStored)
 {
     WriteText(m_ini, "[SETTING]\nUSESYSCOLOR=1\nBGCOLOR=255\nFGCOLOR=16711680\nUPDATE=20000\n");
-    CSettingDlg settings;
-    LoadDisplaySettings(&m_app, settings);
-    EXPECT_EQ(settings.GetBackColor(), RGB(255, 0, 0));  // as stored, whatever the system colour
-    EXPECT_EQ(settings.GetBarColor(), RGB(0, 0, 255));
-    EXPECT_EQ(settings.GetUseSysColor(), 1);
-    EXPECT_EQ(settings.GetInterval(), 20000);
+    const DisplaySettings settings = LoadDisplaySettings(&m_app);
+    EXPECT_EQ(settings.back, RGB(255, 0, 0));  // as stored, whatever the system colour
+    EXPECT_EQ(settings.bar, RGB(0, 0, 255));
+    EXPECT_EQ(settings.useSysColor, 1);
+    EXPECT_EQ(settings.interval, 20000);
 }
 
 TEST_F(SettingsProfileTest, WindowRectangleIncludingNegativeEdges)
@@ -170,9 +169,8 @@ TEST_F(SettingsProfileTest, OtherContentSurvivesByteForByte)
         "[Other]\r\n"
         "x=1";
     WriteText(m_ini, before);
-    CSettingDlg settings;
-    LoadDisplaySettings(&m_app, settings);
-    EXPECT_EQ(settings.GetInterval(), 100);
+    const DisplaySettings settings = LoadDisplaySettings(&m_app);
+    EXPECT_EQ(settings.interval, 100);
     SaveDisplaySettings(&m_app, CRect(5, 6, 405, 106), settings);
     EXPECT_EQ(Saved(),
               "; tarvik settings\n"
@@ -217,8 +215,7 @@ TEST_P(SettingsSave, SaysWhatCouldNotBeWritten)
     CWinApp app;
     const std::string ini = dir.File(r.ini);
     app.m_pszProfileName = strdup(ini.c_str());
-    CSettingDlg settings;
-    LoadDisplaySettings(&app, settings);
+    const DisplaySettings settings = LoadDisplaySettings(&app);
     ::testing::internal::CaptureStderr();
     SaveDisplaySettings(&app, kDefaultWindow, settings);
     const std::string said = ::testing::internal::GetCapturedStderr();

@@ -39,7 +39,7 @@ public:
         std::srand(SeedFor(prank));
         View()->SendMessage(WM_COMMAND, ID_SURPRISE);
     }
-    QRegion Mask() const { return m_clock->Frame()->m_hWnd->widget->mask(); }
+    QRegion Mask() const { return WidgetOf(m_clock->Frame()->m_hWnd)->mask(); }
     std::optional<UINT> Shake() const { return m_clock->TimerPeriod(IDT_SHAKE); }
     // The 800 x 800 screen as the drawing leaves it, black where it draws
     // nothing (its clear places included).

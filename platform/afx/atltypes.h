@@ -29,6 +29,8 @@ public:
     int Width() const { return int(unsigned(right) - unsigned(left)); }
     int Height() const { return int(unsigned(bottom) - unsigned(top)); }
     CSize Size() const { return CSize(Width(), Height()); }
+    // No pixel inside: an edge on or past the opposite one.
+    BOOL IsRectEmpty() const { return right <= left || bottom <= top; }
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }

@@ -2,11 +2,9 @@
 #pragma once
 
 #include <QFont>
-#include <optional>
-#include <vector>
 #include <QImage>
-#include <QPainter>
 #include <QRegion>
+#include <optional>
 
 #include "platform/win/wingdi.h"
 
@@ -21,30 +19,10 @@ struct GdiCounted {
 struct GdiBitmap : HBITMAP__, GdiCounted {
     explicit GdiBitmap(int cx, int cy);
 
-    // Notes a write into the image, for the next copy to a window's picture.
-    void Written(const QRect& rect);
-
-    QImage image;       // Format_RGB32: 0xffRRGGBB per pixel
+    QImage image;  // Format_RGB32: 0xffRRGGBB per pixel
     HDC selectedInto = nullptr;
     bool stock = false;
-
-    // The last copy of the image to a window's picture, and what has been
-    // written into the image since: the next copy of the same area to the
-    // same, untouched picture needs to look at nothing else. Many writes
-    // count as all of the image.
-    struct LastCopy {
-        unsigned long long picture = 0;  // the picture's version then
-        QRect area;                      // where it went in the picture
-        QPoint offset;                   // picture position minus image position
-        std::vector<QRect> written;      // in the image, since
-        bool all = true;
-    } lastCopy;
 };
-
-// A version number for a window's picture that no picture had before: a
-// picture gets a new one whenever something else than a copy from a bitmap
-// changes it.
-unsigned long long NewPictureVersion();
 
 // Fonts, brushes and pens count how many contexts hold them selected; stock
 // ones are made once and never deleted.
@@ -77,38 +55,6 @@ struct GdiRegion : HRGN__, GdiCounted {
     explicit GdiRegion(QRegion r) : region(std::move(r)) {}
     QRegion region;
 };
-
-// A device context. Memory contexts draw into their selected bitmap; the
-// backend's window contexts draw through a QPainter or into an image, and the
-// screen's context onto the screen overlay. Every context starts with the
-// stock font, brush and pen selected, black text on an opaque white background.
-struct HDC__ : GdiCounted {
-    HDC__();
-    virtual ~HDC__();
-
-    bool IsMemory() const { return memory; }
-    QImage* Image() const { return bitmap ? &bitmap->image : target; }
-
-    bool memory = true;
-    bool screen = false;          // the whole screen's context (GetDC with no window)
-    GdiBitmap* bitmap = nullptr;
-    QPainter* painter = nullptr;  // a window context's paint in progress, or
-    QImage* target = nullptr;     // the image a child window paints into
-    QRegion* damage = nullptr;    // collects the pixels of target that changed
-    unsigned long long* targetVersion = nullptr;  // the target picture's version
-    COLORREF bkColor = 0xFFFFFF;
-    COLORREF textColor = 0x000000;
-    int bkMode = OPAQUE;
-    GdiFont* font;
-    GdiBrush* brush;
-    GdiPen* pen;
-};
-
-// Notes that something else than a copy from a bitmap wrote into the
-// rectangle of what the context draws on.
-void NoteWrite(HDC hdc, const QRect& rect);
-// Copies a bitmap into the window picture the context paints into.
-void CopyToPicture(HDC hdc, const QRect& area, GdiBitmap& bitmap, const QPoint& offset);
 
 // The stock objects every context starts with.
 GdiFont* StockSystemFont();

@@ -3,11 +3,9 @@
 #include <QFontMetrics>
 #include <cmath>
 #include <cstring>
-#include <functional>
 
 #include "platform/qt/fonts.h"
-#include "platform/qt/gdiobjects.h"
-#include "platform/qt/overlay.h"
+#include "platform/qt/devicecontext.h"
 #include "platform/win/codepage.h"
 
 namespace {
@@ -40,25 +38,6 @@ UINT CodePageOf(const LOGFONTA& lf)
 QColor ColorOf(COLORREF color)
 {
     return QColor::fromRgb(PixelFromColorRef(color));
-}
-
-// Paints on whatever the context draws on: a memory context's bitmap, the
-// window being painted, or the screen.
-void PaintOn(HDC hdc, const QRect& area, const std::function<void(QPainter&)>& paint)
-{
-    if (QImage* image = hdc->Image()) {
-        QPainter painter(image);
-        paint(painter);
-        if (hdc->damage)
-            *hdc->damage += area;
-        NoteWrite(hdc, area);
-    } else if (hdc->painter) {
-        hdc->painter->save();
-        paint(*hdc->painter);
-        hdc->painter->restore();
-    } else if (hdc->screen) {
-        PaintOnScreen(area, paint);
-    }
 }
 
 }  // namespace
@@ -165,7 +144,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format)
     else if (format & DT_RIGHT)
         x = box.left() + box.width() - width;
     const QRect cell = QRect(x, box.top(), width, metrics.height()).intersected(box);
-    PaintOn(hdc, cell, [&](QPainter& painter) {
+    hdc->Paint(cell, [&](QPainter& painter) {
         painter.setClipRect(box);
         if (hdc->bkMode == OPAQUE)
             painter.fillRect(cell, ColorOf(hdc->bkColor));
@@ -184,7 +163,7 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom)
                      QPoint(std::max(left, right) - 1, std::max(top, bottom) - 1));
     if (area.isEmpty())
         return TRUE;
-    PaintOn(hdc, area, [&](QPainter& painter) {
+    hdc->Paint(area, [&](QPainter& painter) {
         if (!hdc->brush->null)
             painter.fillRect(area, ColorOf(hdc->brush->color));
         if (!hdc->pen->null) {

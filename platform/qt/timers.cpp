@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/qt/testseam.h"
 #include "platform/qt/window.h"
 #include "platform/win/winuser.h"
 
@@ -16,19 +17,17 @@ void StartQtTimer(HWND hWnd, HWND__::Timer& timer)
     timer.qtId = hWnd->widget->startTimer(std::chrono::milliseconds(timer.period), Qt::PreciseTimer);
 }
 
+// Stops or restarts the Qt timers of the window and of the windows in it.
 void HoldTimers(HWND hWnd, bool hold)
 {
-    if (hWnd->timersHeld != hold) {
-        hWnd->timersHeld = hold;
-        for (auto& [id, timer] : hWnd->timers) {
-            if (hold) {
-                hWnd->widget->killTimer(timer.qtId);
-                timer.qtId = 0;
-            } else {
-                StartQtTimer(hWnd, timer);
-                // The time went on meanwhile: the window hears of it at once.
-                QCoreApplication::postEvent(hWnd->widget, new MessageEvent(WM_TIMER, id, 0));
-            }
+    for (auto& [id, timer] : hWnd->timers) {
+        if (hold) {
+            hWnd->widget->killTimer(timer.qtId);
+            timer.qtId = 0;
+        } else {
+            StartQtTimer(hWnd, timer);
+            // The time went on meanwhile: the window hears of it at once.
+            QCoreApplication::postEvent(hWnd->widget, new MessageEvent(WM_TIMER, id, 0));
         }
     }
     for (HWND child : hWnd->children)
@@ -42,6 +41,8 @@ class ExposureWatch : public QObject {
 public:
     ExposureWatch(HWND hwnd, QWindow* window) : QObject(window), m_hwnd(hwnd), m_window(window) {}
 
+    bool Held() const { return m_held; }
+
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
@@ -49,8 +50,10 @@ protected:
             return false;
         const bool exposed = m_window->isExposed();
         m_shown = m_shown || exposed;
-        if (m_shown)
-            HoldTimers(m_hwnd, !exposed);
+        if (m_shown && m_held == exposed) {
+            m_held = !exposed;
+            HoldTimers(m_hwnd, m_held);
+        }
         return false;
     }
 
@@ -58,19 +61,28 @@ private:
     HWND m_hwnd;
     QPointer<QWindow> m_window;
     bool m_shown = false;
+    bool m_held = false;
 };
 
 }  // namespace
 
 void WatchExposure(HWND hWnd)
 {
-    if (hWnd->parent || hWnd->widget->property("tarvikExposureWatch").toBool())
+    if (hWnd->parent || hWnd->exposureWatch)
         return;
     hWnd->widget->winId();
     if (QWindow* window = hWnd->widget->windowHandle()) {
-        window->installEventFilter(new ExposureWatch(hWnd, window));
-        hWnd->widget->setProperty("tarvikExposureWatch", true);
+        hWnd->exposureWatch = new ExposureWatch(hWnd, window);
+        window->installEventFilter(hWnd->exposureWatch);
     }
+}
+
+bool TimersHeld(HWND hWnd)
+{
+    while (hWnd->parent)
+        hWnd = hWnd->parent;
+    const auto* watch = static_cast<const ExposureWatch*>(hWnd->exposureWatch.data());
+    return watch && watch->Held();
 }
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC)
@@ -79,7 +91,7 @@ UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC)
         return 0;
     KillTimer(hWnd, nIDEvent);
     HWND__::Timer timer{std::clamp(uElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM), 0};
-    if (!hWnd->timersHeld) {
+    if (!TimersHeld(hWnd)) {
         StartQtTimer(hWnd, timer);
         if (timer.qtId == 0)
             return 0;

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/gdiobjects.h"
+#include "platform/qt/devicecontext.h"
 #include "platform/qt/overlay.h"
 #include "platform/win/winuser.h"
 
@@ -24,8 +24,13 @@ bool s_displayGone = false;
 void PaintInvalidChildren()
 {
     for (HWND hWnd : std::vector<HWND>(s_windows))
-        if (hWnd->parent && hWnd->invalid)
+        if (hWnd->parent && !hWnd->update.isEmpty())
             UpdateWindow(hWnd);
+}
+
+QRect RectOf(const RECT& rc)
+{
+    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
 }
 
 // Qt holds back the resize events of hidden widgets until they are shown;
@@ -320,22 +325,22 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
         hWnd->widget->update();  // a control paints itself
         return TRUE;
     }
-    if (hWnd->parent) {
-        // The paint comes with the next UpdateWindow or when the message
-        // being handled is done (soon after, outside any message); either
-        // way it sends only the changed pixels.
-        if (!hWnd->invalid && s_dispatchDepth == 0)
-            QMetaObject::invokeMethod(
-                hWnd->widget, [] { PaintInvalidChildren(); }, Qt::QueuedConnection);
-        hWnd->invalid = true;
+    RECT client;
+    GetClientRect(hWnd, &client);
+    const QRegion added = lpRect ? RectOf(*lpRect).intersected(RectOf(client)) : RectOf(client);
+    if (added.isEmpty())
+        return TRUE;
+    const bool wasValid = hWnd->update.isEmpty();
+    hWnd->update += added;
+    if (!hWnd->parent) {
+        hWnd->widget->update(added.translated(hWnd->Border(), hWnd->Border()));  // Qt paints top-level windows
         return TRUE;
     }
-    hWnd->invalid = true;
-    if (lpRect)
-        hWnd->widget->update(QRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                                   lpRect->bottom - lpRect->top));
-    else
-        hWnd->widget->update();
+    // A child's paint comes with the next UpdateWindow or when the message
+    // being handled is done (soon after, outside any message).
+    if (wasValid && s_dispatchDepth == 0)
+        QMetaObject::invokeMethod(
+            hWnd->widget, [] { PaintInvalidChildren(); }, Qt::QueuedConnection);
     return TRUE;
 }
 
@@ -355,12 +360,8 @@ BOOL UpdateWindow(HWND hWnd)
         hWnd->widget->repaint();
         return TRUE;
     }
-    if (!hWnd->invalid || !hWnd->widget->isVisible())
-        return TRUE;
-    if (hWnd->parent)
-        hWnd->wnd->UpdateChangedPixels();
-    else
-        hWnd->widget->repaint();
+    if (!hWnd->update.isEmpty() && hWnd->widget->isVisible())
+        hWnd->wnd->PaintUpdate();
     return TRUE;
 }
 
@@ -417,13 +418,16 @@ int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw)
 
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)
 {
-    HDC hdc = IsLive(hWnd) ? hWnd->paintDC : nullptr;
+    auto* dc = IsLive(hWnd) ? hWnd->paintDC : nullptr;
     if (lpPaint) {
         *lpPaint = {};
-        lpPaint->hdc = hdc;
-        GetClientRect(hWnd, &lpPaint->rcPaint);
+        lpPaint->hdc = dc;
+        if (dc) {
+            const QRect bounds = dc->clip.boundingRect();
+            lpPaint->rcPaint = {bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
+        }
     }
-    return hdc;
+    return dc;
 }
 
 BOOL EndPaint(HWND, const PAINTSTRUCT*)
@@ -433,15 +437,14 @@ BOOL EndPaint(HWND, const PAINTSTRUCT*)
 
 HDC GetDC(HWND hWnd)
 {
-    auto* hdc = new HDC__;
-    hdc->memory = false;
-    hdc->screen = hWnd == nullptr;
-    return hdc;
+    if (!hWnd)
+        return new ScreenDC;
+    return new WindowDC;
 }
 
 int ReleaseDC(HWND, HDC hDC)
 {
-    if (!hDC || hDC->IsMemory())
+    if (!hDC || dynamic_cast<MemoryDC*>(hDC))
         return 0;
     delete hDC;
     return 1;

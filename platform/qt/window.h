@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QEvent>
+#include <QImage>
+#include <QPointer>
+#include <QRegion>
 #include <QWidget>
 #include <map>
 #include <vector>
@@ -9,6 +12,7 @@
 #include "platform/win/winuser.h"
 
 class WndWidget;
+struct WindowDC;
 
 // One window: a framework window that paints itself through WM_PAINT (shown
 // by a WndWidget), a dialog (also a WndWidget) or a dialog control (shown by
@@ -30,14 +34,10 @@ struct HWND__ {
         int qtId;     // 0 while held
     };
     std::map<UINT_PTR, Timer> timers;  // by timer id
-    bool timersHeld = false;           // the display shows the window nowhere
+    QPointer<QObject> exposureWatch;   // a shown top-level window's: holds the timers while it is not shown
     HRGN region = nullptr;           // owned once given with SetWindowRgn
-    HDC paintDC = nullptr;           // the paint in progress
-    bool invalid = false;            // a repaint is due
-    // Child windows paint into an image of their own; only the pixels that
-    // changed since the last paint then travel to the display server.
-    QImage shown;                    // what the screen shows of the window
-    unsigned long long shownVersion = 0;  // see NewPictureVersion
+    QRegion update;                  // what is due to be painted, client coordinates
+    WindowDC* paintDC = nullptr;     // the paint in progress
     bool destroying = false;
     int baseUnitX = 0, baseUnitY = 0;  // a dialog's base units, from its font
     QPoint placed;                     // where the program put a top-level window
@@ -73,25 +73,31 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
+public:
+    // Paints the window's update region now. A child window's pixels then
+    // go to the screen straight away, just that region of them.
+    void PaintUpdate();
+    // For tests: the picture, the region the last paint put on the screen
+    // (client coordinates) and how many paints put pixels there.
+    const QImage& Picture() const { return m_picture; }
+    const QRegion& LastShown() const { return m_lastShown; }
+    int PaintsShown() const { return m_paintsShown; }
+
 private:
     void PaintSizingBorder(QPainter& painter);
-    void PaintTopLevel();
-    void PaintChild(const QRegion& region);
-
-public:
-    // Runs the window's WM_PAINT into its picture (the image of its size),
-    // collecting the pixels that changed when a damage region is given.
-    void RenderInto(QImage& image, QRegion* damage);
-    // Repaints on screen only what differs from the last paint.
-    void UpdateChangedPixels();
-
-private:
-    bool m_flushOnly = false;
-    bool m_fitFrame = false;  // shown, and its frame not yet fitted on the screen
+    // Runs WM_PAINT into the picture for the region and the update region
+    // together; returns the region painted, client coordinates.
+    QRegion Render(QRegion region);
+    QPoint ClientOrigin() const;
     Qt::Edges BorderEdges(QPoint pos) const;
     void SendMouse(UINT message, QMouseEvent* e);
 
     HWND m_hwnd;
+    QImage m_picture;         // the client area as the window last painted it
+    QRegion m_lastShown;
+    int m_paintsShown = 0;
+    bool m_flushOnly = false;  // a paint that shows the picture without WM_PAINT
+    bool m_fitFrame = false;   // shown, and its frame not yet fitted on the screen
     Qt::Edges m_resizeEdges;
     bool m_leftDown = false;  // a left press was sent and its release not yet
     QPoint m_resizeStart;

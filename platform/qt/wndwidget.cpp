@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-#include "platform/qt/gdiobjects.h"
+#include "platform/qt/devicecontext.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/overlay.h"
 #include "platform/qt/showpixels.h"
@@ -90,72 +90,75 @@ bool WndWidget::event(QEvent* e)
     return QWidget::event(e);
 }
 
+// A paint Qt asks for (exposure, resize) runs WM_PAINT for its region; one
+// that PaintUpdate asks for only shows what it rendered.
 void WndWidget::paintEvent(QPaintEvent* e)
 {
     if (!m_hwnd)
         return;
-    if (m_hwnd->parent)
-        PaintChild(e->region());
-    else
-        PaintTopLevel();
-}
-
-void WndWidget::PaintTopLevel()
-{
+    const QPoint origin = ClientOrigin();
+    QRegion region = e->region().translated(-origin);
+    if (!m_flushOnly) {
+        region = Render(region);
+        m_lastShown = region;
+        ++m_paintsShown;
+    }
     QPainter painter(this);
     if (m_hwnd->Border() > 0)
         PaintSizingBorder(painter);
-    HDC__ dc;
-    dc.memory = false;
-    dc.painter = &painter;
-    if (const int border = m_hwnd->Border())
-        painter.translate(border, border);
-    m_hwnd->paintDC = &dc;
-    m_hwnd->invalid = false;
-    m_hwnd->Send(WM_PAINT);
-    m_hwnd->paintDC = nullptr;
-}
-
-void WndWidget::RenderInto(QImage& image, QRegion* damage)
-{
-    if (image.size() != size()) {
-        image = QImage(size(), QImage::Format_RGB32);
-        m_hwnd->shownVersion = NewPictureVersion();
-        if (damage)
-            *damage = QRegion(image.rect());
-    }
-    HDC__ dc;
-    dc.memory = false;
-    dc.target = &image;
-    dc.damage = damage;
-    dc.targetVersion = &m_hwnd->shownVersion;
-    m_hwnd->paintDC = &dc;
-    m_hwnd->invalid = false;
-    m_hwnd->Send(WM_PAINT);
-    m_hwnd->paintDC = nullptr;
-}
-
-void WndWidget::PaintChild(const QRegion& region)
-{
-    // A paint Qt asks for (exposure, resize) paints the window anew; a
-    // paint of changed pixels only shows what UpdateChangedPixels rendered.
-    if (!m_flushOnly)
-        RenderInto(m_hwnd->shown, nullptr);
-    QPainter painter(this);
+    // Whole device pixels on a scaled screen: one-pixel marks stay sharp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect& rect : region)
-        painter.drawImage(rect, m_hwnd->shown, rect);
+    for (const QRect& rect : region.intersected(m_picture.rect()))
+        painter.drawImage(rect.translated(origin), m_picture, rect);
 }
 
-void WndWidget::UpdateChangedPixels()
+void WndWidget::PaintUpdate()
 {
-    QRegion changed;
-    RenderInto(m_hwnd->shown, &changed);
-    if (changed.isEmpty() || ShowPixels(this, m_hwnd->shown, changed))
+    if (!m_hwnd->parent) {
+        // Over a top-level window's picture lie its controls: Qt paints them together.
+        repaint(m_hwnd->update.translated(ClientOrigin()));
+        return;
+    }
+    const QRegion painted = Render({});
+    if (painted.isEmpty())
+        return;
+    m_lastShown = painted;
+    ++m_paintsShown;
+    if (ShowPixels(this, m_picture, painted))
         return;
     m_flushOnly = true;
-    repaint(changed);
+    repaint(painted);
     m_flushOnly = false;
+}
+
+QRegion WndWidget::Render(QRegion region)
+{
+    const QRect client(QPoint(0, 0), size() - 2 * QSize(m_hwnd->Border(), m_hwnd->Border()));
+    if (client.isEmpty())
+        return {};
+    if (m_picture.size() != client.size()) {
+        // A new picture holds nothing yet: all of it is painted, over the
+        // window's background colour.
+        m_picture = QImage(client.size(), QImage::Format_RGB32);
+        m_picture.fill(palette().color(QPalette::Window));
+        region = client;
+    }
+    // As BeginPaint does, the paint takes the whole update region.
+    region = (region + std::exchange(m_hwnd->update, {})).intersected(client);
+    if (region.isEmpty())
+        return {};
+    WindowDC dc;
+    dc.image = &m_picture;
+    dc.clip = region;
+    m_hwnd->paintDC = &dc;
+    m_hwnd->Send(WM_PAINT);
+    m_hwnd->paintDC = nullptr;
+    return region;
+}
+
+QPoint WndWidget::ClientOrigin() const
+{
+    return QPoint(m_hwnd->Border(), m_hwnd->Border());
 }
 
 void WndWidget::PaintSizingBorder(QPainter& painter)
