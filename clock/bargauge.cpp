@@ -31,16 +31,14 @@ CBarGauge::Layout CBarGauge::Measure(int nWidth, const _timeb* pSample)
         m_time = CTime(pSample->time);
         fields = LocalCalendarFields(m_time);
     }
-    const GaugeScale scale = ComputeGaugeScale(m_nKind, fields, pSample->millitm);
-    const int span = nWidth - 2 * m_metrics.margin;
-    return {scale.e, scale.d, static_cast<int>(span * scale.x)};
+    return LayoutBar(m_nKind, fields, pSample->millitm, m_metrics.Span(nWidth));
 }
 
 int CBarGauge::Draw(CDC* pDC, int y, int nWidth, int nHeight, const _timeb* pSample)
 {
     const Layout layout = Measure(nWidth, pSample);
     const auto [margin, spacing, markWidth, markHeight] = m_metrics;
-    const int span = nWidth - 2 * margin;
+    const int span = m_metrics.Span(nWidth);
     for (int k = 0; k < layout.e; k += layout.d)
         pDC->FillSolidRect(margin + (span * k) / layout.e, y - markHeight, markWidth, markHeight, m_crColor);
     pDC->FillSolidRect(margin, y, layout.length, nHeight, m_crColor);

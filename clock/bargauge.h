@@ -17,6 +17,8 @@ struct FaceMetrics {
     int markHeight;  // the marks stand in these rows just above their bar
 
     static FaceMetrics ForDpi(UINT dpi);
+    // The width of the bars in an area of the given width.
+    int Span(int width) const { return width - 2 * margin; }
     bool operator==(const FaceMetrics&) const = default;
 };
 
@@ -30,13 +32,8 @@ public:
     void SetMetrics(const FaceMetrics& metrics) { m_metrics = metrics; }
 
     // Where the marks and the bar's end stand at the sample, in an area
-    // nWidth wide: the period and the step the marks follow, and the bar's
-    // filled length in pixels from its left end at the margin.
-    struct Layout {
-        int e;
-        int d;
-        int length;
-    };
+    // nWidth wide; the bar's left end is at the margin.
+    using Layout = BarLayout;
     Layout Measure(int nWidth, const _timeb* pSample);
 
     // Draws the marks and the bar with its top at row y, into an area nWidth

@@ -42,7 +42,7 @@ FaceChanges CClockFace::Compose(CDC* pDC, const CRect& rcClient, const DisplaySe
 
 int CClockFace::MsUntilChange(const _timeb& sample, int msEnough) const
 {
-    const int span = m_last.client.right - 2 * m_last.metrics.margin;
+    const int span = m_last.metrics.Span(m_last.client.right);
     // The fast bars first: a change within msEnough ends the search, and
     // the calendar is looked up only for the slower ones.
     int soonest = kTickHorizonMs;

@@ -42,3 +42,9 @@ GaugeScale ComputeGaugeScale(int nKind, const CalendarFields& f, unsigned short 
         return {1000, 100, ms / 1000.0};
     }
 }
+
+BarLayout LayoutBar(int nKind, const CalendarFields& f, unsigned short ms, int span)
+{
+    const GaugeScale scale = ComputeGaugeScale(nKind, f, ms);
+    return {scale.e, scale.d, static_cast<int>(span * scale.x)};
+}

@@ -17,9 +17,21 @@ struct GaugeScale {
     double x;  // elapsed fraction of the period
 };
 
+// What one bar draws in a span of the given width: its marks follow e and
+// d, and its filled length in pixels from its left end.
+struct BarLayout {
+    int e;
+    int d;
+    int length;
+    bool operator==(const BarLayout&) const = default;
+};
+
 // Days in the given month, with the full Gregorian leap-year rule.
 int DaysInMonth(int year, int month);
 
 // The scale of bar kind nKind (a BarKind) at the given local time; ms is the
 // sample's millisecond count, 0..999.
 GaugeScale ComputeGaugeScale(int nKind, const CalendarFields& f, unsigned short ms);
+
+// The layout of that bar in a span of the given width.
+BarLayout LayoutBar(int nKind, const CalendarFields& f, unsigned short ms, int span);

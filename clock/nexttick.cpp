@@ -8,33 +8,24 @@ namespace {
 
 constexpr int kMsPerSecond = 1000;
 
-// What a bar draws: its marks follow e and d, its bar the length.
-struct Picture {
-    int e;
-    int d;
-    int length;
-    bool operator==(const Picture&) const = default;
-};
-
-Picture PictureAt(int nKind, const CalendarFields& fields, int ms, int span)
+BarLayout LayoutAt(int nKind, const CalendarFields& fields, int ms, int span)
 {
-    const GaugeScale scale = ComputeGaugeScale(nKind, fields, static_cast<unsigned short>(ms));
-    return {scale.e, scale.d, static_cast<int>(span * scale.x)};
+    return LayoutBar(nKind, fields, static_cast<unsigned short>(ms), span);
 }
 
 // The first millisecond after `from` and up to `to` of the second that
 // `fields` describe at which the bar's picture differs from `was`; -1 when
 // there is none. Within a second only the millisecond and second bars move,
 // and only forward, so the first difference is found by halving.
-int FirstChangeWithin(int nKind, const CalendarFields& fields, int from, int to, const Picture& was, int span)
+int FirstChangeWithin(int nKind, const CalendarFields& fields, int from, int to, const BarLayout& was, int span)
 {
     if (nKind != BAR_SECOND && nKind != BAR_MILLISECOND)
         return -1;
-    if (to <= from || PictureAt(nKind, fields, to, span) == was)
+    if (to <= from || LayoutAt(nKind, fields, to, span) == was)
         return -1;
     while (to - from > 1) {
         const int mid = from + (to - from) / 2;
-        if (PictureAt(nKind, fields, mid, span) == was)
+        if (LayoutAt(nKind, fields, mid, span) == was)
             from = mid;
         else
             to = mid;
@@ -46,13 +37,13 @@ int FirstChangeWithin(int nKind, const CalendarFields& fields, int from, int to,
 
 int MsUntilBarChanges(int nKind, const CalendarFields& now, const CalendarFields& next, unsigned short ms, int span)
 {
-    const Picture was = PictureAt(nKind, now, ms, span);
+    const BarLayout was = LayoutAt(nKind, now, ms, span);
     if (const int at = FirstChangeWithin(nKind, now, ms, kMsPerSecond - 1, was, span); at >= 0)
         return at - ms;
     // The next second: all the calendar fields may roll over (and go back,
     // as the hour does when summer time ends).
     const int toNextSecond = kMsPerSecond - ms;
-    if (!(PictureAt(nKind, next, 0, span) == was))
+    if (!(LayoutAt(nKind, next, 0, span) == was))
         return toNextSecond;
     if (const int at = FirstChangeWithin(nKind, next, 0, ms, was, span); at >= 0)
         return toNextSecond + at;

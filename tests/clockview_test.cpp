@@ -172,8 +172,9 @@ TEST_P(TickPaint, SendsExactlyWhatChanged)
         const QRegion changed = last && !r.steps[i].whole ? Differences(*last, *fresh)
                                                           : QRegion(0, 0, client.Width(), client.Height());
         EXPECT_EQ(PaintsShown(view->m_hWnd), paints + (changed.isEmpty() ? 0 : 1)) << "step " << i;
-        if (!changed.isEmpty())
+        if (!changed.isEmpty()) {
             EXPECT_EQ(LastRegionShown(view->m_hWnd), changed) << "step " << i;
+        }
         const QImage shown = PictureOf(view->m_hWnd);
         ASSERT_EQ(shown.size(), QSize(client.Width(), client.Height()));
         for (int y = 0; y < client.Height(); ++y)
