@@ -13,32 +13,6 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
-namespace {
-
-// A rectangle of the stored size, if the desktop is as large, at the stored
-// place, moved in only as far as its new size needs to lie on the desktop.
-CRect ShrunkInto(const CRect& rc, const CRect& desktop)
-{
-    const int width = std::min(rc.Width(), desktop.Width());
-    const int height = std::min(rc.Height(), desktop.Height());
-    const int left = width < rc.Width() ? std::min(rc.left, desktop.right - width) : rc.left;
-    const int top = height < rc.Height() ? std::min(rc.top, desktop.bottom - height) : rc.top;
-    return CRect(left, top, left + width, top + height);
-}
-
-}  // namespace
-
-CRect DesktopRect()
-{
-    const int cx = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int cy = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    if (cx <= 0 || cy <= 0)
-        return CRect();
-    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return CRect(x, y, x + cx, y + cy);
-}
-
 CRect DefaultWindowRect()
 {
     using namespace profile;
@@ -67,7 +41,7 @@ CRect UsableWindowRect(const CRect& stored, UINT dpi)
     else if (!MonitorFromRect(scaled, MONITOR_DEFAULTTONULL))
         rc = byDefault;
     else
-        rc = ShrunkInto(scaled, desktop);
+        rc = ShrunkOnto(scaled, desktop);
     return CRect(rc.left, rc.top, rc.left + std::max(rc.Width(), GetSystemMetrics(SM_CXMINTRACK)),
                  rc.top + std::max(rc.Height(), GetSystemMetrics(SM_CYMINTRACK)));
 }

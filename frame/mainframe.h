@@ -2,6 +2,7 @@
 // bar, placed where it was last closed.
 #pragma once
 
+#include "frame/desktop.h"
 #include "platform/afx/afxwin.h"
 
 class CMainFrame : public CFrameWnd {
@@ -22,12 +23,6 @@ protected:
 
 // The window style: a popup with a system menu and a sizing border, nothing else.
 constexpr DWORD kMainFrameStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;
-
-// The desktop over every screen, in screen coordinates; empty where no
-// display is there to measure (a snapshot).
-CRect DesktopRect();
-// Without a display, the largest window the face is drawn for.
-constexpr int kStandInDesktopExtent = 8192;
 
 // The window's rectangle when the INI file holds none.
 CRect DefaultWindowRect();

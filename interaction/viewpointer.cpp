@@ -4,14 +4,13 @@
 #include <algorithm>
 
 #include "clock/vostrelview.h"
+#include "frame/desktop.h"
 #include "platform/afx/afxmenu.h"
 #include "res/resource.h"
 
 // The window follows the pointer: each move shifts it by the pointer's offset
 // from where the button went down, which brings the anchor back under the
-// pointer. Neither edge may go past the desktop's left or top, each on its
-// own: 0 on a single screen, less where a monitor lies left of or above the
-// primary.
+// pointer, as far as the desktop lets it.
 void CVostrelView::OnLButtonDown(UINT, CPoint point)
 {
     m_bDragging = TRUE;
@@ -23,14 +22,11 @@ void CVostrelView::OnMouseMove(UINT, CPoint point)
 {
     if (!m_bDragging)
         return;
-    const int dx = point.x - m_ptDragAnchor.x;
-    const int dy = point.y - m_ptDragAnchor.y;
     CWnd* pMain = MainWindow();
     CRect rc;
     pMain->GetWindowRect(rc);
-    const int x = std::max<int>(rc.left + dx, GetSystemMetrics(SM_XVIRTUALSCREEN));
-    const int y = std::max<int>(rc.top + dy, GetSystemMetrics(SM_YVIRTUALSCREEN));
-    pMain->SetWindowPos(&CWnd::wndTop, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const CPoint to = DraggedTo(rc, CSize(point.x - m_ptDragAnchor.x, point.y - m_ptDragAnchor.y), DesktopRect());
+    pMain->SetWindowPos(&CWnd::wndTop, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Default();
 }
 

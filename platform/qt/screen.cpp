@@ -82,14 +82,17 @@ int GetSystemMetrics(int nIndex)
         return kMinTrackWidth96;
     case SM_CYMINTRACK:
         return kMinTrackHeight96;
+    // A window's border stops at the size of the whole desktop.
+    case SM_CXMAXTRACK:
+    case SM_CXVIRTUALSCREEN:
+        return screen ? screen->virtualGeometry().width() : 0;
+    case SM_CYMAXTRACK:
+    case SM_CYVIRTUALSCREEN:
+        return screen ? screen->virtualGeometry().height() : 0;
     case SM_XVIRTUALSCREEN:
         return screen ? screen->virtualGeometry().x() : 0;
     case SM_YVIRTUALSCREEN:
         return screen ? screen->virtualGeometry().y() : 0;
-    case SM_CXVIRTUALSCREEN:
-        return screen ? screen->virtualGeometry().width() : 0;
-    case SM_CYVIRTUALSCREEN:
-        return screen ? screen->virtualGeometry().height() : 0;
     default:
         return 0;
     }

@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QWidget>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/win/winuser.h"
@@ -90,6 +91,8 @@ private:
     QRegion Render(QRegion region);
     QPoint ClientOrigin() const;
     Qt::Edges BorderEdges(QPoint pos) const;
+    // The least and the largest size the sizing border may give, as the window says.
+    std::pair<QSize, QSize> TrackLimits() const;
     void SendMouse(UINT message, QMouseEvent* e);
 
     HWND m_hwnd;
@@ -102,6 +105,7 @@ private:
     bool m_leftDown = false;  // a left press was sent and its release not yet
     QPoint m_resizeStart;
     QRect m_resizeGeometry;
+    std::pair<QSize, QSize> m_resizeLimits;
 };
 
 // The application's main window, as the framework's host names it (null

@@ -254,6 +254,20 @@ void WndWidget::keyPressEvent(QKeyEvent* e)
     top->Send(WM_KEYDOWN, vk, MAKELPARAM(e->isAutoRepeat() ? 2 : 1, 0));
 }
 
+// As Windows does, the window is asked how small and how large its border
+// may make it, the system's limits given (the whole desktop at most).
+std::pair<QSize, QSize> WndWidget::TrackLimits() const
+{
+    MINMAXINFO info{};
+    info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    if (info.ptMaxTrackSize.x <= 0 || info.ptMaxTrackSize.y <= 0)
+        info.ptMaxTrackSize = {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    m_hwnd->Send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const QSize least = QSize(info.ptMinTrackSize.x, info.ptMinTrackSize.y).expandedTo(QSize(1, 1));
+    return {least, QSize(info.ptMaxTrackSize.x, info.ptMaxTrackSize.y).expandedTo(least)};
+}
+
 Qt::Edges WndWidget::BorderEdges(QPoint pos) const
 {
     const int border = m_hwnd ? m_hwnd->Border() : 0;
@@ -301,6 +315,7 @@ void WndWidget::mousePressEvent(QMouseEvent* e)
         m_resizeEdges = edges;
         m_resizeStart = e->globalPosition().toPoint();
         m_resizeGeometry = geometry();
+        m_resizeLimits = TrackLimits();
         return;
     }
     m_leftDown = m_leftDown || e->button() == Qt::LeftButton;
@@ -338,15 +353,12 @@ void WndWidget::mouseDoubleClickEvent(QMouseEvent* e)
 void WndWidget::mouseMoveEvent(QMouseEvent* e)
 {
     if (m_resizeEdges) {
-        // Between the smallest size a window may be tracked to and the size
-        // of the whole desktop, as on Windows; both as the distance from one
+        // Within the limits the window gave, each as the distance from one
         // edge's pixel to the other's.
         const QPoint delta = e->globalPosition().toPoint() - m_resizeStart;
         QRect g = m_resizeGeometry;
-        const QSize least = minimumSize().expandedTo(QSize(1, 1)) - QSize(1, 1);
-        const QSize desktop(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-        const QSize most = desktop.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
-                                             : (desktop - QSize(1, 1)).expandedTo(least);
+        const QSize least = m_resizeLimits.first - QSize(1, 1);
+        const QSize most = m_resizeLimits.second - QSize(1, 1);
         if (m_resizeEdges & Qt::LeftEdge)
             g.setLeft(std::clamp(g.left() + delta.x(), g.right() - most.width(), g.right() - least.width()));
         if (m_resizeEdges & Qt::RightEdge)

@@ -112,10 +112,13 @@ struct MINMAXINFO {
     POINT ptMaxTrackSize;
 };
 
-// System metrics: the smallest a window with a sizing border can be made,
-// and the place and size of the desktop over every screen (0 with no display).
+// System metrics: the smallest and the largest a window with a sizing border
+// can be made, and the place and size of the desktop over every screen (0
+// with no display).
 constexpr int SM_CXMINTRACK = 34;
 constexpr int SM_CYMINTRACK = 35;
+constexpr int SM_CXMAXTRACK = 59;
+constexpr int SM_CYMAXTRACK = 60;
 constexpr int SM_XVIRTUALSCREEN = 76;
 constexpr int SM_YVIRTUALSCREEN = 77;
 constexpr int SM_CXVIRTUALSCREEN = 78;
