@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The project's include graph between folders.
+"""The project's include graph between folders, or between the files of one.
 
 Prints, for each folder, the folders its files include from (with how many
 includes), then every circle between folders, or "no circles". The folders
@@ -7,7 +7,13 @@ are the program's (app, clock, ...) and platform/'s layers (platform/afx,
 platform/win, ...); tests/ and bench/ are left out, as they may include
 anything. Exit status 1 when there is a circle.
 
+With --files FOLDER the nodes are the files under FOLDER instead, a header
+and the source of the same name together (what they declare and define is
+one piece), and every piece is listed with the pieces it includes, then
+every circle, or "no circles". Headers from elsewhere are left out.
+
     scripts/include-graph.py [PROJECT_DIR]
+    scripts/include-graph.py --files platform/qt [PROJECT_DIR]
 """
 import os
 import re
@@ -48,6 +54,26 @@ def graph(root):
     return edges
 
 
+def file_graph(root, folder):
+    """The pieces under the folder (paths without their extension) and the
+    pieces each one includes."""
+    edges = defaultdict(lambda: defaultdict(int))
+    base = os.path.join(root, folder)
+    for dirpath, _, filenames in os.walk(base):
+        for name in filenames:
+            if not name.endswith((".cpp", ".h")):
+                continue
+            source = os.path.relpath(os.path.join(dirpath, name), root)
+            here = os.path.splitext(source)[0]
+            edges[here]
+            with open(os.path.join(root, source), encoding="utf-8", errors="replace") as f:
+                for header in INCLUDE.findall(f.read()):
+                    there = os.path.splitext(header)[0]
+                    if header.startswith(folder + "/") and there != here:
+                        edges[here][there] += 1
+    return edges
+
+
 def circles(edges):
     """The groups of folders that include each other, round and round: the
     strongly connected components of more than one folder (Tarjan)."""
@@ -81,8 +107,12 @@ def circles(edges):
 
 
 def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    edges = graph(root)
+    args = sys.argv[1:]
+    folder = None
+    if args[:1] == ["--files"] and len(args) > 1:
+        folder, args = args[1].rstrip("/"), args[2:]
+    root = args[0] if args else os.path.join(os.path.dirname(__file__), "..")
+    edges = file_graph(root, folder) if folder else graph(root)
     for folder in sorted(edges):
         used = ", ".join(f"{there} ({n})" for there, n in sorted(edges[folder].items()))
         print(f"{folder} -> {used}")

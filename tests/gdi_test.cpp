@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
-#include "platform/qt/fonts.h"
+#include "platform/qt/paint/fonts.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "clockharness.h"
 #include "platform/posix/mcicdrom.h"
-#include "platform/qt/overlay.h"
+#include "platform/qt/paint/overlay.h"
 #include "surprise/sendmci.h"
 
 namespace {

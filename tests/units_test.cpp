@@ -2,7 +2,7 @@
 // and the X server's device pixels, at the scales a desktop uses.
 #include <gtest/gtest.h>
 
-#include "platform/qt/units.h"
+#include "platform/qt/handle/units.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Process-wide set-up of the Qt backend: the application object, the display,
 // signals, the interface language, the message loop and icons.
+#include <QWidget>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,16 +23,16 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/accessible.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/gdiobjects.h"
-#include "platform/qt/modal.h"
-#include "platform/qt/overlay.h"
-#include "platform/qt/window.h"
+#include "platform/qt/access/accessible.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/modal.h"
+#include "platform/qt/paint/fonts.h"
+#include "platform/qt/paint/gdiobjects.h"
+#include "platform/qt/paint/overlay.h"
 #include "platform/win/imagefile.h"
 #include "platform/win/winres.h"
 
-#include <xcb/xcb.h>
+#include "platform/qt/x11/x11.h"
 
 namespace {
 
@@ -91,28 +92,6 @@ bool NoDisplay(const std::string& why)
 {
     std::cerr << s_host.lpszAppName << ": no display to show the clock on (" << why << "); "
               << "tarvik --snapshot FILE.png draws the face into a file instead\n";
-    return false;
-}
-
-// The connection that found the X server answering, held until Qt has its
-// own: an X server resets itself when its last client leaves, and drops the
-// connections that arrive meanwhile, so closing the probe at once could leave
-// Qt connecting to a server in the middle of a reset.
-xcb_connection_t* s_probe = nullptr;
-
-// Whether an X server answers at the display. A server that is resetting
-// (its last client just left) refuses for a moment, and is asked again for
-// up to two seconds.
-bool XServerAnswers(const char* display)
-{
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        s_probe = xcb_connect(display, nullptr);
-        if (!xcb_connection_has_error(s_probe))
-            return true;
-        xcb_disconnect(s_probe);
-        s_probe = nullptr;
-        usleep(50 * 1000);
-    }
     return false;
 }
 
@@ -228,8 +207,7 @@ bool AfxPlatformInit(int argc, char** argv, const AFX_PLATFORM_HOST& host)
         return false;
     s_argc = argc;
     s_app = std::make_unique<QApplication>(s_argc, argv);
-    if (s_probe)
-        xcb_disconnect(std::exchange(s_probe, nullptr));
+    EndProbe();
     // Windows end only when the program destroys them, and the program ends
     // only on PostQuitMessage.
     QApplication::setQuitOnLastWindowClosed(false);

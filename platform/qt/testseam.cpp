@@ -1,6 +1,6 @@
 #include "platform/qt/testseam.h"
 
-#include "platform/qt/window.h"
+#include "platform/qt/window/wndwidget.h"
 
 QWidget* WidgetOf(HWND hWnd)
 {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/qt/handle/timers.h"
 #include "platform/win/winuser.h"
 
 class QWidget;
@@ -18,8 +19,6 @@ QWidget* WidgetOf(HWND hWnd);
 std::optional<UINT> TimerPeriodOf(HWND hWnd, UINT_PTR nIDEvent);
 // Whether a system timer runs for the window's timer of that id now.
 bool TimerRunning(HWND hWnd, UINT_PTR nIDEvent);
-// Whether the window's timers rest because the display shows it nowhere.
-bool TimersHeld(HWND hWnd);
 // The window's client area as its last paint left it, the region that
 // paint put on the screen (client coordinates), and how many paints have
 // put pixels on the screen.

@@ -1,54 +1,30 @@
-#include "platform/qt/overlay.h"
+#include "platform/qt/paint/overlay.h"
 
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <QMouseEvent>
 #include <QPicture>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <utility>
 #include <vector>
 
-#include <xcb/xcb.h>
+#include "platform/qt/x11/x11.h"
 
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/placement.h"
 
 namespace {
-
-// The window manager's frame of a top-level window: its ancestor that is a
-// child of the root (the window itself without a window manager).
-xcb_window_t FrameOf(xcb_connection_t* connection, xcb_window_t window)
-{
-    for (;;) {
-        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
-        if (!tree)
-            return window;
-        const bool top = tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE;
-        const xcb_window_t parent = tree->parent;
-        std::free(tree);
-        if (top)
-            return window;
-        window = parent;
-    }
-}
 
 // Puts the drawing just below the window, and so above every other one. A
 // window manager restacks only the windows it manages, so on X11 the drawing
 // (which it does not manage) is restacked itself; elsewhere the window is raised.
 void StackBelow(QWidget* drawing, QWidget* window)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    if (!StackJustBelow(drawing, window))
         window->raise();
-        return;
-    }
-    xcb_connection_t* connection = x11->connection();
-    const uint32_t values[] = {FrameOf(connection, xcb_window_t(window->winId())), XCB_STACK_MODE_BELOW};
-    xcb_configure_window(connection, xcb_window_t(drawing->winId()),
-                         XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
-    xcb_flush(connection);
 }
 
 class ScreenOverlay : public QWidget {

@@ -1,11 +1,12 @@
 // GDI objects: making, selecting and deleting them, and the pixel
 // operations that every kind of device context offers.
+#include <QWidget>
 #include <algorithm>
 #include <utility>
 
-#include "platform/qt/devicecontext.h"
-#include "platform/qt/menuhandle.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/menu/menuhandle.h"
+#include "platform/qt/paint/devicecontext.h"
 
 namespace {
 

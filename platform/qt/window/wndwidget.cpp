@@ -11,11 +11,13 @@
 
 #include <algorithm>
 
-#include "platform/qt/devicecontext.h"
-#include "platform/qt/modal.h"
-#include "platform/qt/overlay.h"
-#include "platform/qt/showpixels.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/modal.h"
+#include "platform/qt/paint/devicecontext.h"
+#include "platform/qt/paint/overlay.h"
+#include "platform/qt/paint/showpixels.h"
+#include "platform/qt/window/wndwidget.h"
+#include "platform/qt/handle/placement.h"
+#include "platform/qt/handle/timers.h"
 #include "platform/win/winuser.h"
 
 namespace {

@@ -2,12 +2,13 @@
 // held while the display shows the window nowhere.
 #include <QCoreApplication>
 #include <QPointer>
+#include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
 
-#include "platform/qt/testseam.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/timers.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/winuser.h"
 
 namespace {

@@ -1,14 +1,16 @@
-#include "platform/qt/accessible.h"
+#include "platform/qt/access/accessible.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMenu>
+#include <QWidget>
 #include <algorithm>
 #include <vector>
 
 #include "platform/afx/afxacc.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/window/wndwidget.h"
 
 namespace {
 

@@ -4,11 +4,12 @@
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QToolButton>
+#include <QWidget>
 #include <algorithm>
 
-#include "platform/qt/accessible.h"
-#include "platform/qt/controls.h"
-#include "platform/qt/window.h"
+#include "platform/qt/access/accessible.h"
+#include "platform/qt/dialog/controls.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/commctrl.h"
 
 namespace {

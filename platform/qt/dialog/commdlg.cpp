@@ -5,12 +5,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWidget>
 #include <QWindow>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/gdiobjects.h"
-#include "platform/qt/modal.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/modal.h"
+#include "platform/qt/paint/gdiobjects.h"
 #include "platform/win/commdlg.h"
 
 namespace {

@@ -2,10 +2,11 @@
 // area, the system metrics that come from the screens, and their DPI.
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/shellscalingapi.h"
 
 namespace {

@@ -1,6 +1,9 @@
 // Windows as Qt widgets: creation and destruction, geometry, painting and
 // messages.
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/placement.h"
+#include "platform/qt/handle/timers.h"
+#include "platform/qt/window/wndwidget.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,22 +14,11 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/devicecontext.h"
-#include "platform/qt/overlay.h"
+#include "platform/qt/paint/devicecontext.h"
+#include "platform/qt/paint/overlay.h"
 #include "platform/win/winuser.h"
 
 namespace {
-
-std::vector<HWND> s_windows;
-int s_dispatchDepth = 0;  // messages being handled, nested
-bool s_displayGone = false;
-
-void PaintInvalidChildren()
-{
-    for (HWND hWnd : std::vector<HWND>(s_windows))
-        if (hWnd->parent && !hWnd->update.isEmpty())
-            UpdateWindow(hWnd);
-}
 
 QRect RectOf(const RECT& rc)
 {
@@ -41,7 +33,6 @@ void SendSizeWhileHidden(HWND hWnd, QSize before)
         SendSize(hWnd);
 }
 
-
 void SendDestroy(HWND hWnd)
 {
     hWnd->Send(WM_DESTROY);
@@ -55,13 +46,11 @@ void ReleaseWindow(HWND hWnd)
         ReleaseWindow(child);
     hWnd->Send(WM_NCDESTROY);
     StopTimers(hWnd);
-    std::erase(s_windows, hWnd);
-    if (hWnd->parent)
-        std::erase(hWnd->parent->children, hWnd);
+    ForgetWindow(hWnd);
     if (hWnd->wnd)
         hWnd->wnd->Detach();
     delete hWnd->glue;
-    if (!s_displayGone) {
+    if (!DisplayGone()) {
         hWnd->widget->hide();
         hWnd->widget->deleteLater();
     }
@@ -70,95 +59,6 @@ void ReleaseWindow(HWND hWnd)
 }
 
 }  // namespace
-
-void AskForSize(QWidget* w, QSize size)
-{
-    // Qt gives the window manager one device pixel per unit, rounded, as the
-    // step of a window's size (2 at 150 %); one that keeps to the steps
-    // (openbox, KWin) counts them from the base size and would round the
-    // size asked for. Counted from that size itself, it is kept.
-    if (w->isWindow())
-        w->setBaseSize(size);
-}
-
-void SendSize(HWND hWnd)
-{
-    RECT client;
-    GetClientRect(hWnd, &client);
-    hWnd->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-}
-
-void SetDisplayGone()
-{
-    s_displayGone = true;
-}
-
-bool DisplayGone()
-{
-    return s_displayGone;
-}
-
-int ExchangeDispatchDepth(int depth)
-{
-    return std::exchange(s_dispatchDepth, depth);
-}
-
-const std::vector<HWND>& AllWindows()
-{
-    return s_windows;
-}
-
-bool IsLive(HWND hWnd)
-{
-    return hWnd && std::find(s_windows.begin(), s_windows.end(), hWnd) != s_windows.end();
-}
-
-HWND WindowOfWidget(const QWidget* widget)
-{
-    for (HWND hWnd : s_windows)
-        if (widget && hWnd->widget == widget)
-            return hWnd;
-    return nullptr;
-}
-
-HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userData)
-{
-    auto* hwnd = new HWND__;
-    hwnd->proc = proc;
-    hwnd->userData = userData;
-    hwnd->style = style;
-    if (style & WS_CHILD) {
-        hwnd->parent = parentOrOwner;
-        parentOrOwner->children.push_back(hwnd);
-    } else {
-        hwnd->owner = parentOrOwner;
-    }
-    s_windows.push_back(hwnd);
-    return hwnd;
-}
-
-void ApplyOwner(HWND hWnd)
-{
-    if (!hWnd->owner || !IsLive(hWnd->owner) || !hWnd->widget->isWindow())
-        return;
-    hWnd->widget->winId();
-    QWidget* owner = hWnd->owner->widget->window();
-    if (owner->windowHandle())
-        hWnd->widget->windowHandle()->setTransientParent(owner->windowHandle());
-}
-
-// Windows whose paint is due are painted once the message being handled is
-// done, as WM_PAINT comes when no other message waits.
-LRESULT HWND__::Send(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (!proc)
-        return 0;
-    ++s_dispatchDepth;
-    const LRESULT result = proc(this, message, wParam, lParam);
-    if (--s_dispatchDepth == 0)
-        PaintInvalidChildren();
-    return result;
-}
 
 // --- window functions --------------------------------------------------------
 
@@ -278,6 +178,8 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
     if (!(uFlags & SWP_NOMOVE)) {
         if (!hWnd->parent && !MoveTopLevel(hWnd, QPoint(x, y)))
             return FALSE;
+        if (hWnd == MainWindow())
+            ScreenDrawingFollowsClock();
         if (hWnd->parent)
             w->move(x + offset, y + offset);
     }
@@ -311,10 +213,10 @@ HWND GetDesktopWindow()
 
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
 {
-    if (s_displayGone)
+    if (DisplayGone())
         return FALSE;
     if (!hWnd) {
-        for (HWND each : s_windows)
+        for (HWND each : AllWindows())
             InvalidateRect(each, nullptr, FALSE);
         InvalidateScreenDrawing();
         return TRUE;
@@ -338,7 +240,7 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
     }
     // A child's paint comes with the next UpdateWindow or when the message
     // being handled is done (soon after, outside any message).
-    if (wasValid && s_dispatchDepth == 0)
+    if (wasValid && DispatchDepth() == 0)
         QMetaObject::invokeMethod(
             hWnd->widget, [] { PaintInvalidChildren(); }, Qt::QueuedConnection);
     return TRUE;
@@ -346,10 +248,10 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
 
 BOOL UpdateWindow(HWND hWnd)
 {
-    if (s_displayGone)
+    if (DisplayGone())
         return FALSE;
     if (!hWnd) {
-        for (HWND each : std::vector<HWND>(s_windows))
+        for (HWND each : std::vector<HWND>(AllWindows()))
             UpdateWindow(each);
         UpdateScreenDrawing();  // repainting every window wipes what was drawn on the screen
         return TRUE;

@@ -6,11 +6,12 @@
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidget>
 #include <algorithm>
 #include <optional>
 
-#include "platform/qt/controls.h"
-#include "platform/qt/window.h"
+#include "platform/qt/dialog/controls.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/winres.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/units.h"
+#include "platform/qt/handle/units.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,18 +1,45 @@
-#include "platform/qt/showpixels.h"
+#include "platform/qt/x11/x11.h"
 
-#include <QBackingStore>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 namespace {
+
+xcb_connection_t* QtConnection()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// The connection that found the X server answering, until Qt has its own.
+xcb_connection_t* s_probe = nullptr;
+
+// The window manager's frame of a top-level window: its ancestor that is a
+// child of the root (the window itself without a window manager).
+xcb_window_t FrameOf(xcb_connection_t* connection, xcb_window_t window)
+{
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr);
+        if (!tree)
+            return window;
+        const bool top = tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (top)
+            return window;
+        window = parent;
+    }
+}
 
 // What pixels are put with: the X window of a top-level widget, a graphics
 // context for it, and the largest request the server takes. Made once per
@@ -91,7 +118,9 @@ const XTarget* TargetFor(QWidget* widget, QWidget* top)
     return &s_target;
 }
 
-bool PutOnX(QWidget* widget, const QImage& image, const QRegion& region)
+}  // namespace
+
+bool PutPixels(QWidget* widget, const QImage& image, const QRegion& region)
 {
     QWidget* top = widget->window();
     if (image.format() != QImage::Format_RGB32 || !top->windowHandle() || !top->windowHandle()->isExposed() ||
@@ -122,37 +151,48 @@ bool PutOnX(QWidget* widget, const QImage& image, const QRegion& region)
     return true;
 }
 
-bool PaintIntoBackingStore(QWidget* widget, const QImage& image, const QRegion& region)
+bool XServerAnswers(const char* display)
 {
-    // Until Qt has painted the window once, its backing store has no pixels
-    // to paint into.
-    QWidget* top = widget->window();
-    QBackingStore* store = top->backingStore();
-    if (!store || !top->windowHandle() || !top->windowHandle()->isExposed() || store->size().isEmpty() ||
-        !store->paintDevice())
-        return false;
-    const QPoint offset = widget->mapTo(top, QPoint(0, 0));
-    const QRegion area = region.translated(offset);
-    store->beginPaint(area);
-    {
-        QPainter painter(store->paintDevice());
-        // Whole device pixels on a scaled screen: one-pixel marks stay sharp.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        for (const QRect& rect : region)
-            painter.drawImage(rect.translated(offset), image, rect);
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        s_probe = xcb_connect(display, nullptr);
+        if (!xcb_connection_has_error(s_probe))
+            return true;
+        xcb_disconnect(s_probe);
+        s_probe = nullptr;
+        usleep(50 * 1000);
     }
-    store->endPaint();
-    store->flush(area, top->windowHandle());
-    return true;
+    return false;
 }
 
-}  // namespace
-
-bool ShowPixels(QWidget* widget, const QImage& image, const QRegion& region)
+void EndProbe()
 {
-    if (region.isEmpty())
-        return true;
-    if (!widget->isVisible())
+    if (s_probe)
+        xcb_disconnect(std::exchange(s_probe, nullptr));
+}
+
+std::optional<QPoint> ServerOrigin(const QWidget* w)
+{
+    xcb_connection_t* connection = QtConnection();
+    if (!connection || !w->testAttribute(Qt::WA_WState_Created))
+        return std::nullopt;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, xcb_window_t(w->winId()), screen->root, 0, 0), nullptr);
+    if (!reply)
+        return std::nullopt;
+    const QPoint device(reply->dst_x, reply->dst_y);
+    std::free(reply);
+    return device;
+}
+
+bool StackJustBelow(QWidget* drawing, QWidget* window)
+{
+    xcb_connection_t* connection = QtConnection();
+    if (!connection)
         return false;
-    return PutOnX(widget, image, region) || PaintIntoBackingStore(widget, image, region);
+    const uint32_t values[] = {FrameOf(connection, xcb_window_t(window->winId())), XCB_STACK_MODE_BELOW};
+    xcb_configure_window(connection, xcb_window_t(drawing->winId()),
+                         XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
+    xcb_flush(connection);
+    return true;
 }

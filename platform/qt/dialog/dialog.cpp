@@ -3,11 +3,13 @@
 // the tab stops, Enter for the default button, Escape to cancel) and its
 // default processing.
 #include <QKeyEvent>
+#include <QWidget>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/controls.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/window.h"
+#include "platform/qt/dialog/controls.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/paint/fonts.h"
+#include "platform/qt/window/wndwidget.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winres.h"
 #include "platform/win/winuser.h"

@@ -8,7 +8,7 @@
 #include <QRegion>
 #include <functional>
 
-#include "platform/qt/gdiobjects.h"
+#include "platform/qt/paint/gdiobjects.h"
 
 // What every context has: the selected font, brush and pen (the stock ones
 // at first) and the text colours, black on an opaque white background.

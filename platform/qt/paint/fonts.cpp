@@ -1,4 +1,4 @@
-#include "platform/qt/fonts.h"
+#include "platform/qt/paint/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

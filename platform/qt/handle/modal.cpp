@@ -1,4 +1,4 @@
-#include "platform/qt/modal.h"
+#include "platform/qt/handle/modal.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/winuser.h"
 
 namespace {

@@ -3,16 +3,17 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <optional>
 
-#include <xcb/xcb.h>
+#include "platform/qt/x11/x11.h"
 
-#include "platform/qt/overlay.h"
-#include "platform/qt/units.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/units.h"
+#include "platform/qt/handle/placement.h"
+#include "platform/qt/handle/hwnd.h"
 
 namespace {
 
@@ -31,12 +32,6 @@ bool IsWayland()
     return s_wayland;
 }
 
-xcb_connection_t* X11Connection()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 // The window whose place is pinned while a pointer move is handed to the
 // program, and that place (PinnedPlace).
 const QWidget* s_pinnedWindow = nullptr;
@@ -49,17 +44,10 @@ std::optional<QPoint> ServerPosition(const QWidget* w)
 {
     if (w == s_pinnedWindow)
         return s_pinnedPosition;
-    xcb_connection_t* connection = X11Connection();
-    if (!connection || !w->testAttribute(Qt::WA_WState_Created))
+    const std::optional<QPoint> device = ServerOrigin(w);
+    if (!device)
         return std::nullopt;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
-        connection, xcb_translate_coordinates(connection, xcb_window_t(w->winId()), screen->root, 0, 0), nullptr);
-    if (!reply)
-        return std::nullopt;
-    const QPoint device(reply->dst_x, reply->dst_y);
-    std::free(reply);
-    return UnitsFromDevice(device, ScaleOfWindow(w));
+    return UnitsFromDevice(*device, ScaleOfWindow(w));
 }
 
 // A drag's move the window system did not answer: from then on the window
@@ -128,8 +116,6 @@ BOOL MoveTopLevel(HWND hWnd, QPoint topLeft)
     hWnd->placed = topLeft;
     const std::optional<QPoint> before = dragging ? ServerPosition(w) : std::nullopt;
     w->move(topLeft);
-    if (hWnd == MainWindow())
-        ScreenDrawingFollowsClock();
     if (before && *before != topLeft)
         CheckTheMoveWasAnswered(hWnd, topLeft, *before);
     return TRUE;

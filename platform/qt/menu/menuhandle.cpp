@@ -1,6 +1,6 @@
 // The menu functions on menu handles of the backend's own, which hold the
 // items of a menu resource; menu.cpp shows them.
-#include "platform/qt/menuhandle.h"
+#include "platform/qt/menu/menuhandle.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // statics. Each is a Qt widget behind a child window whose procedure answers
 // the control's messages (BM_GETCHECK, EM_SETSEL ...) and which notifies the
 // dialog of clicks with WM_COMMAND.
-#include "platform/qt/controls.h"
+#include "platform/qt/dialog/controls.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -13,10 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWidget>
 #include <cstring>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/winres.h"
 #include "platform/win/winuser.h"

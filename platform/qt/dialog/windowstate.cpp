@@ -1,10 +1,11 @@
 // Window relations and state: procedures, parents and owners, enabling,
 // focus and activation, window text and dialog items.
 #include <QApplication>
+#include <QWidget>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/controls.h"
-#include "platform/qt/window.h"
+#include "platform/qt/dialog/controls.h"
+#include "platform/qt/handle/hwnd.h"
 #include "platform/win/winuser.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // The pixel operations of each kind of device context.
-#include "platform/qt/devicecontext.h"
+#include "platform/qt/paint/devicecontext.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/qt/overlay.h"
+#include "platform/qt/paint/overlay.h"
 
 namespace {
 

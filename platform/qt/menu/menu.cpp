@@ -2,10 +2,11 @@
 // run modally.
 #include <QAction>
 #include <QMenu>
+#include <QWidget>
 
-#include "platform/qt/menuhandle.h"
-#include "platform/qt/modal.h"
-#include "platform/qt/window.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/modal.h"
+#include "platform/qt/menu/menuhandle.h"
 #include "platform/win/winuser.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/qt/fonts.h"
-#include "platform/qt/devicecontext.h"
+#include "platform/qt/paint/devicecontext.h"
+#include "platform/qt/paint/fonts.h"
 #include "platform/win/codepage.h"
 
 namespace {
