@@ -1,8 +1,6 @@
 // The clock view's pointer handlers: dragging the main window by the face,
 // the context menu (from the mouse or the keyboard) and the double-click that
 // opens the settings.
-#include <algorithm>
-
 #include "clock/vostrelview.h"
 #include "frame/desktop.h"
 #include "platform/afx/afxmenu.h"

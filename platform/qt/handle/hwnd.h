@@ -36,6 +36,7 @@ struct HWND__ {
         int qtId;     // 0 while held
     };
     std::map<UINT_PTR, Timer> timers;  // by timer id
+    QObject* timerTarget = nullptr;    // receives the Qt timers; a child of the widget
     QPointer<QObject> exposureWatch;   // a shown top-level window's: holds the timers while it is not shown
     HRGN region = nullptr;           // owned once given with SetWindowRgn
     QRegion update;                  // what is due to be painted, client coordinates

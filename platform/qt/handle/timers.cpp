@@ -1,5 +1,5 @@
-// Window timers: Qt timers on the window's widget, each WM_TIMER with its id;
-// held while the display shows the window nowhere.
+// Window timers: Qt timers, each WM_TIMER with its id; held while the
+// display shows the window nowhere.
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -13,9 +13,33 @@
 
 namespace {
 
+// Receives a window's Qt timers and hands each to the window as WM_TIMER: a
+// plain object, which Qt's event delivery reaches with less work than a widget.
+class TimerTarget : public QObject {
+public:
+    explicit TimerTarget(HWND hWnd) : QObject(hWnd->widget), m_hwnd(hWnd) {}
+
+protected:
+    void timerEvent(QTimerEvent* e) override
+    {
+        if (!IsLive(m_hwnd))
+            return;
+        for (const auto& [id, timer] : m_hwnd->timers)
+            if (timer.qtId == e->timerId()) {
+                m_hwnd->Send(WM_TIMER, id, 0);
+                return;
+            }
+    }
+
+private:
+    HWND m_hwnd;
+};
+
 void StartQtTimer(HWND hWnd, HWND__::Timer& timer)
 {
-    timer.qtId = hWnd->widget->startTimer(std::chrono::milliseconds(timer.period), Qt::PreciseTimer);
+    if (!hWnd->timerTarget)
+        hWnd->timerTarget = new TimerTarget(hWnd);
+    timer.qtId = hWnd->timerTarget->startTimer(std::chrono::milliseconds(timer.period), Qt::PreciseTimer);
 }
 
 // Stops or restarts the Qt timers of the window and of the windows in it.
@@ -23,7 +47,7 @@ void HoldTimers(HWND hWnd, bool hold)
 {
     for (auto& [id, timer] : hWnd->timers) {
         if (hold) {
-            hWnd->widget->killTimer(timer.qtId);
+            hWnd->timerTarget->killTimer(timer.qtId);
             timer.qtId = 0;
         } else {
             StartQtTimer(hWnd, timer);
@@ -109,7 +133,7 @@ BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent)
     if (it == hWnd->timers.end())
         return FALSE;
     if (it->second.qtId)
-        hWnd->widget->killTimer(it->second.qtId);
+        hWnd->timerTarget->killTimer(it->second.qtId);
     hWnd->timers.erase(it);
     return TRUE;
 }
@@ -118,14 +142,6 @@ void StopTimers(HWND hWnd)
 {
     for (const auto& [id, timer] : hWnd->timers)
         if (timer.qtId)
-            hWnd->widget->killTimer(timer.qtId);
+            hWnd->timerTarget->killTimer(timer.qtId);
     hWnd->timers.clear();
-}
-
-UINT_PTR TimerIdOf(HWND hWnd, int qtId)
-{
-    for (const auto& [id, timer] : hWnd->timers)
-        if (timer.qtId == qtId)
-            return id;
-    return 0;
 }

@@ -226,14 +226,6 @@ void WndWidget::hideEvent(QHideEvent*)
         m_hwnd->Send(WM_SHOWWINDOW, FALSE, 0);
 }
 
-void WndWidget::timerEvent(QTimerEvent* e)
-{
-    if (!m_hwnd)
-        return;
-    if (const UINT_PTR id = TimerIdOf(m_hwnd, e->timerId()))
-        m_hwnd->Send(WM_TIMER, id, 0);
-}
-
 void WndWidget::closeEvent(QCloseEvent* e)
 {
     // The window manager's close request becomes WM_CLOSE; the window goes

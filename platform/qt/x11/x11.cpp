@@ -130,7 +130,7 @@ bool PutPixels(QWidget* widget, const QImage& image, const QRegion& region)
     if (!target)
         return false;
     const QPoint offset = widget->mapTo(top, QPoint(0, 0));
-    std::vector<uchar> rows;
+    static std::vector<uchar> rows;  // kept: a tick puts pixels without allocating
     for (const QRect& dirty : region) {
         const QRect rect = dirty.intersected(image.rect());
         if (rect.isEmpty())
