@@ -16,8 +16,12 @@ bool s_displayGone = false;
 
 void PaintInvalidChildren()
 {
+    // Asked after every message: most often nothing is due, and nothing is copied.
+    const auto due = [](HWND hWnd) { return hWnd->parent && !hWnd->update.isEmpty(); };
+    if (std::none_of(s_windows.begin(), s_windows.end(), due))
+        return;
     for (HWND hWnd : std::vector<HWND>(s_windows))
-        if (hWnd->parent && !hWnd->update.isEmpty())
+        if (due(hWnd))
             UpdateWindow(hWnd);
 }
 
