@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <functional>
+#include <optional>
 
 #include "platform/qt/paint/gdiobjects.h"
 
@@ -34,8 +35,8 @@ struct HDC__ : GdiCounted {
     GdiPen* pen;
 };
 
-// Draws into an image, within a clip region (all of it when the region is
-// empty); draws nothing without an image.
+// Draws into an image, within a clip region (all of it without one); draws
+// nothing without an image.
 struct ImageDC : HDC__ {
     void Fill(const QRect& rect, QRgb pixel) override;
     void Copy(const QRect& to, const QImage& image, QPoint from) override;
@@ -43,7 +44,7 @@ struct ImageDC : HDC__ {
     const QImage* Pixels() const override { return image; }
 
     QImage* image = nullptr;
-    QRegion clip;
+    std::optional<QRegion> clip;
 };
 
 // A memory context draws into its selected bitmap: every one starts with

@@ -325,7 +325,7 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)
         *lpPaint = {};
         lpPaint->hdc = dc;
         if (dc) {
-            const QRect bounds = dc->clip.boundingRect();
+            const QRect bounds = dc->clip ? dc->clip->boundingRect() : QRect();
             lpPaint->rcPaint = {bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
         }
     }
