@@ -5,12 +5,24 @@
 #include "platform/win/windef.h"
 #include "res/barkind.h"
 
+// The settings dialog's interval field accepts 0 to 10000 milliseconds.
+inline constexpr UINT kMinInterval = 0;
+inline constexpr UINT kMaxInterval = 10000;
+
 struct DisplaySettings {
     int show[BAR_KIND_COUNT];  // 1: the bar of that kind is shown
     int interval;              // the clock's period in milliseconds
     int useSysColor;           // non-zero: the background was taken from the system's window colour
     COLORREF bar;
     COLORREF back;
+
+    // The period the clock runs at: the stored interval, or the dialog's
+    // largest for one it would refuse (above it, or negative), which could
+    // otherwise leave the face blank for days.
+    constexpr UINT IntervalInEffect() const
+    {
+        return interval < 0 || UINT(interval) > kMaxInterval ? kMaxInterval : UINT(interval);
+    }
 
     // How many bars are shown: the flags equal to 1.
     constexpr int Shown() const

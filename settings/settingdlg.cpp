@@ -2,14 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The interval field accepts 0 to 10000 milliseconds.
-constexpr UINT kMinInterval = 0;
-constexpr UINT kMaxInterval = 10000;
-
-}  // namespace
-
 const CSettingDlg::BarBox CSettingDlg::s_barBoxes[BAR_KIND_COUNT] = {
     {IDC_DAY, &CSettingDlg::m_bChkDay, BAR_DAY},
     {IDC_HOUR, &CSettingDlg::m_bChkHour, BAR_HOUR},

@@ -38,15 +38,15 @@ TEST(ClockView, FirstPaintBuildsAWhiteBufferAndStartsTheClock)
         TestView* view = clock.View();
         EXPECT_EQ(view->GetBackBuffer().GetRect(), CRect(0, 0, 292, 92));
         EXPECT_EQ(BufferPixel(view, 0, 0), kWhite);
-        EXPECT_EQ(clock.TimerPeriod(IDT_CLOCK), 100000u);
+        EXPECT_EQ(clock.TimerPeriod(IDT_CLOCK), 10000u);  // the stored 100000 is more than the dialog allows
         view->SendMessage(WM_TIMER, IDT_CLOCK);
         EXPECT_EQ(BufferPixel(view, 0, 0), RGB(173, 222, 255));  // the tick drew the background
     }
 }
 
-// Timer periods: below 10 ms the clock runs at 10 ms, and a huge period (a
-// negative UPDATE read as unsigned) waits as long as a timer can; neither
-// spins. After a tick a face that changes within the interval keeps it; a
+// Timer periods: below 10 ms the clock runs at 10 ms, and an interval the
+// dialog would refuse (above 10000, or negative) at 10000 ms; it never spins
+// and never leaves the face blank for long. After a tick a face that changes within the interval keeps it; a
 // slow face waits for its next change, but never more than a second.
 struct IntervalRow {
     const char* name;
@@ -75,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(IntervalRow{"Zero", "UPDATE=0\r\n", 10, 10, 10}, IntervalRow{"One", "UPDATE=1\r\n", 10, 10, 10},
                       IntervalRow{"Fifty", "UPDATE=50\r\n", 50, 50, 50},
                       IntervalRow{"TenSeconds", "UPDATE=10000\r\n", 10000, 10000, 10000},
-                      IntervalRow{"MinusOne", "UPDATE=-1\r\n", 0x7FFFFFFF, 0x7FFFFFFF, 0x7FFFFFFF},
+                      // What the dialog would refuse runs at its largest.
+                      IntervalRow{"JustAboveTheDialogsRange", "UPDATE=10001\r\n", 10000, 10000, 10000},
+                      IntervalRow{"LargestUnsigned", "UPDATE=4294967295\r\n", 10000, 10000, 10000},
+                      IntervalRow{"MinusOne", "UPDATE=-1\r\n", 10000, 10000, 10000},
                       IntervalRow{"YearOnly", "UPDATE=50\r\nBARS=YNNNNNN\r\n", 50, 51, 1000},
                       IntervalRow{"HourAndMinute", "UPDATE=50\r\nBARS=NNNYYNN\r\n", 50, 51, 1000}),
     [](const auto& info) { return std::string(info.param.name); });
