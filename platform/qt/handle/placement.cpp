@@ -1,19 +1,17 @@
 // Where top-level windows are, as the window system has them, and moving
 // them where the window system may refuse a program's own moves.
+#include "platform/qt/handle/placement.h"
+
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
-#include <cstdlib>
 #include <optional>
 
-#include "platform/qt/x11/x11.h"
-
-#include "platform/qt/handle/units.h"
-#include "platform/qt/handle/placement.h"
 #include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/units.h"
+#include "platform/qt/x11/x11.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// Window timers: Qt timers, each WM_TIMER with its id; held while the
-// display shows the window nowhere.
+#include "platform/qt/handle/timers.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/qt/handle/timers.h"
 #include "platform/qt/handle/hwnd.h"
 #include "platform/win/winuser.h"
 

@@ -1,14 +1,9 @@
 #include "platform/qt/paint/showpixels.h"
 
 #include <QBackingStore>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
-#include <algorithm>
-#include <vector>
 
 #include "platform/qt/x11/x11.h"
 

@@ -1,6 +1,5 @@
-// The widget behind a framework window: paints it through WM_PAINT, draws
-// the sizing border and resizes from it, and turns pointer, key, timer and
-// close events into messages.
+#include "platform/qt/window/wndwidget.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,12 +11,11 @@
 #include <algorithm>
 
 #include "platform/qt/handle/modal.h"
+#include "platform/qt/handle/placement.h"
+#include "platform/qt/handle/timers.h"
 #include "platform/qt/paint/devicecontext.h"
 #include "platform/qt/paint/overlay.h"
 #include "platform/qt/paint/showpixels.h"
-#include "platform/qt/window/wndwidget.h"
-#include "platform/qt/handle/placement.h"
-#include "platform/qt/handle/timers.h"
 #include "platform/win/winuser.h"
 
 namespace {
