@@ -1,5 +1,7 @@
 #include "clock/gaugescale.h"
 
+#include <algorithm>
+
 #include "res/barkind.h"
 
 namespace {
@@ -24,8 +26,8 @@ int DaysInMonth(int year, int month)
 GaugeScale ComputeGaugeScale(int nKind, const CalendarFields& f, unsigned short ms)
 {
     switch (nKind) {
-    case BAR_YEAR:  // the 68 years from 1970 to 2038, growing once a month
-        return {68, 5, (f.year + (f.month - 1) / 12.0 - 1970.0) / 68};
+    case BAR_YEAR:  // the 68 years from 1970 to 2038, growing once a month; full from 2038 on
+        return {68, 5, std::min(1.0, (f.year + (f.month - 1) / 12.0 - 1970.0) / 68)};
     case BAR_MONTH:  // every month counts as 31 days here, whatever its length
         return {12, 1, (f.month + (f.day - 1) / 31.0 - 1.0) / 12};
     case BAR_DAY: {

@@ -36,8 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
         // (1999 + 2/12 - 1970) / 68 of 400
         ScaleRow{"YearMarch1999", BAR_YEAR, {1999, 3, 10, 8, 0, 0}, 0, 68, 5, 171},
         ScaleRow{"YearStartOf1970", BAR_YEAR, {1970, 1, 1, 0, 0, 0}, 0, 68, 5, 0},
-        // Past January 2038 the year bar runs on beyond its end mark.
-        ScaleRow{"YearJune2038", BAR_YEAR, {2038, 6, 1, 0, 0, 0}, 0, 68, 5, 402},
+        // From 2038 on the year bar is full: it stops at its end mark, never
+        // past it into the margin.
+        ScaleRow{"YearJanuary2038", BAR_YEAR, {2038, 1, 19, 3, 14, 8}, 0, 68, 5, 400},
+        ScaleRow{"YearJune2038", BAR_YEAR, {2038, 6, 1, 0, 0, 0}, 0, 68, 5, 400},
+        ScaleRow{"YearLeapDay2040", BAR_YEAR, {2040, 2, 29, 12, 0, 0}, 0, 68, 5, 400},
         // (12 + 30/31 - 1) / 12: every month counts 31 days, so the last day
         // stops just short of the end mark.
         ScaleRow{"MonthDecember31", BAR_MONTH, {2023, 12, 31, 23, 59, 59}, 999, 12, 1, 398},
