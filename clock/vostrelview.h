@@ -59,7 +59,7 @@ protected:
     // Starts (or restarts) the clock timer at the period.
     void SetClockTimer(UINT nPeriod);
     // The refresh interval, as the clock timer takes it.
-    UINT Interval() const { return m_dlgSetting.GetDisplaySettings().IntervalInEffect(); }
+    UINT Interval() const { return IntervalInEffect(m_dlgSetting.GetInterval()); }
     // The surprise command's lasting window effects (surprise/windoweffects.cpp).
     void OnShakeTick();
     void ApplyEllipticRegion();

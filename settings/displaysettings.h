@@ -9,20 +9,20 @@
 inline constexpr UINT kMinInterval = 0;
 inline constexpr UINT kMaxInterval = 10000;
 
+// The period the clock runs at for a stored interval: that interval, or the
+// dialog's largest for one it would refuse (above it, or negative), which
+// could otherwise leave the face blank for days.
+constexpr UINT IntervalInEffect(int interval)
+{
+    return interval < 0 || UINT(interval) > kMaxInterval ? kMaxInterval : UINT(interval);
+}
+
 struct DisplaySettings {
     int show[BAR_KIND_COUNT];  // 1: the bar of that kind is shown
     int interval;              // the clock's period in milliseconds
     int useSysColor;           // non-zero: the background was taken from the system's window colour
     COLORREF bar;
     COLORREF back;
-
-    // The period the clock runs at: the stored interval, or the dialog's
-    // largest for one it would refuse (above it, or negative), which could
-    // otherwise leave the face blank for days.
-    constexpr UINT IntervalInEffect() const
-    {
-        return interval < 0 || UINT(interval) > kMaxInterval ? kMaxInterval : UINT(interval);
-    }
 
     // How many bars are shown: the flags equal to 1.
     constexpr int Shown() const

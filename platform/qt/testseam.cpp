@@ -7,20 +7,28 @@ QWidget* WidgetOf(HWND hWnd)
     return IsLive(hWnd) ? hWnd->widget : nullptr;
 }
 
-std::optional<UINT> TimerPeriodOf(HWND hWnd, UINT_PTR nIDEvent)
+namespace {
+
+const HWND__::Timer* TimerOf(HWND hWnd, UINT_PTR nIDEvent)
 {
     if (!IsLive(hWnd))
-        return std::nullopt;
+        return nullptr;
     const auto it = hWnd->timers.find(nIDEvent);
-    return it == hWnd->timers.end() ? std::nullopt : std::optional<UINT>(it->second.period);
+    return it == hWnd->timers.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+std::optional<UINT> TimerPeriodOf(HWND hWnd, UINT_PTR nIDEvent)
+{
+    const HWND__::Timer* timer = TimerOf(hWnd, nIDEvent);
+    return timer ? std::optional<UINT>(timer->period) : std::nullopt;
 }
 
 bool TimerRunning(HWND hWnd, UINT_PTR nIDEvent)
 {
-    if (!IsLive(hWnd))
-        return false;
-    const auto it = hWnd->timers.find(nIDEvent);
-    return it != hWnd->timers.end() && it->second.qtId != 0;
+    const HWND__::Timer* timer = TimerOf(hWnd, nIDEvent);
+    return timer && timer->qtId != 0;
 }
 
 QImage PictureOf(HWND hWnd)

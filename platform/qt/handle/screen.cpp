@@ -7,14 +7,10 @@
 #include <algorithm>
 
 #include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/rect.h"
 #include "platform/win/shellscalingapi.h"
 
 namespace {
-
-RECT RectOf(const QRect& r)
-{
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
 
 QScreen* ScreenOf(HMONITOR hMonitor)
 {
@@ -40,7 +36,7 @@ long long DistanceSquared(const QRect& a, const QRect& b)
 
 HMONITOR MonitorFromRect(LPCRECT lprc, DWORD dwFlags)
 {
-    const QRect rect(QPoint(lprc->left, lprc->top), QPoint(lprc->right - 1, lprc->bottom - 1));
+    const QRect rect = QRectOf(*lprc);
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (qsizetype i = 0; i < screens.size(); ++i)
         if (screens[i]->geometry().intersects(rect))

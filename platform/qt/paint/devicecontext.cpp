@@ -64,20 +64,24 @@ HDC__::~HDC__()
     --pen->selections;
 }
 
-void ImageDC::Fill(const QRect& rect, QRgb pixel)
+template <class Each>
+void ImageDC::WithinClip(const QRect& area, Each each) const
 {
-    if (!image || rect.isEmpty())
-        return;
-    const QRect inImage = InImage(rect, *image);
-    if (inImage.isEmpty())
+    if (area.isEmpty())
         return;
     if (!clip) {
-        FillImageRect(*image, inImage, pixel);
+        each(area);
         return;
     }
     for (const QRect& part : *clip)
-        if (const QRect r = part.intersected(inImage); !r.isEmpty())
-            FillImageRect(*image, r, pixel);
+        if (const QRect r = part.intersected(area); !r.isEmpty())
+            each(r);
+}
+
+void ImageDC::Fill(const QRect& rect, QRgb pixel)
+{
+    if (image)
+        WithinClip(InImage(rect, *image), [&](const QRect& r) { FillImageRect(*image, r, pixel); });
 }
 
 void ImageDC::Copy(const QRect& to, const QImage& source, QPoint from)
@@ -86,17 +90,8 @@ void ImageDC::Copy(const QRect& to, const QImage& source, QPoint from)
         return;
     // The destination clipped to this image and to the source, kept aligned.
     const QPoint shift = to.topLeft() - from;
-    const QRect inBoth = to.intersected(image->rect()).intersected(source.rect().translated(shift));
-    auto copy = [&](const QRect& r) {
-        if (!r.isEmpty())
-            CopyImageRect(*image, r, source, r.topLeft() - shift);
-    };
-    if (!clip) {
-        copy(inBoth);
-        return;
-    }
-    for (const QRect& part : *clip)
-        copy(part.intersected(inBoth));
+    const QRect inBoth = InImage(to, *image).intersected(source.rect().translated(shift));
+    WithinClip(inBoth, [&](const QRect& r) { CopyImageRect(*image, r, source, r.topLeft() - shift); });
 }
 
 void ImageDC::Paint(const QRect&, const std::function<void(QPainter&)>& paint)

@@ -45,6 +45,11 @@ struct ImageDC : HDC__ {
 
     QImage* image = nullptr;
     std::optional<QRegion> clip;
+
+private:
+    // Calls each with every part of the area inside the clip.
+    template <class Each>
+    void WithinClip(const QRect& area, Each each) const;
 };
 
 // A memory context draws into its selected bitmap: every one starts with

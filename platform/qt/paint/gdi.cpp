@@ -5,17 +5,13 @@
 #include <utility>
 
 #include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/rect.h"
 #include "platform/qt/menu/menuhandle.h"
 #include "platform/qt/paint/devicecontext.h"
 
 namespace {
 
 DWORD s_liveObjects = 0;
-
-QRect RectOf(const RECT& rc)
-{
-    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
-}
 
 }  // namespace
 
@@ -127,7 +123,7 @@ BOOL ExtTextOutA(HDC hdc, int, int, UINT options, const RECT* lprect, LPCSTR, UI
     if (!hdc)
         return FALSE;
     if ((options & ETO_OPAQUE) && lprect)
-        hdc->Fill(RectOf(*lprect), PixelFromColorRef(hdc->bkColor));
+        hdc->Fill(QRectOf(*lprect), PixelFromColorRef(hdc->bkColor));
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/qt/handle/rect.h"
 #include "platform/qt/paint/devicecontext.h"
 #include "platform/qt/paint/fonts.h"
 #include "platform/win/codepage.h"
@@ -137,7 +138,7 @@ int DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format)
     const QFont& font = hdc->font->Font();
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(text);
-    const QRect box(QPoint(lprc->left, lprc->top), QPoint(lprc->right - 1, lprc->bottom - 1));
+    const QRect box = QRectOf(*lprc);
     int x = box.left();
     if (format & DT_CENTER)
         x += (box.width() - width) / 2;

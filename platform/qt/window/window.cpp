@@ -1,10 +1,5 @@
 // Windows as Qt widgets: creation and destruction, geometry, painting and
 // messages.
-#include "platform/qt/handle/hwnd.h"
-#include "platform/qt/handle/placement.h"
-#include "platform/qt/handle/timers.h"
-#include "platform/qt/window/wndwidget.h"
-
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -14,16 +9,16 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
+#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/placement.h"
+#include "platform/qt/handle/rect.h"
+#include "platform/qt/handle/timers.h"
 #include "platform/qt/paint/devicecontext.h"
 #include "platform/qt/paint/overlay.h"
+#include "platform/qt/window/wndwidget.h"
 #include "platform/win/winuser.h"
 
 namespace {
-
-QRect RectOf(const RECT& rc)
-{
-    return QRect(QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1));
-}
 
 // Qt holds back the resize events of hidden widgets until they are shown;
 // windows learn of their new size at once.
@@ -128,7 +123,7 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     if (hWnd == GetDesktopWindow()) {
         // The desktop window is the primary monitor, as on Windows.
         const QRect g = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-        *lpRect = {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+        *lpRect = RectOf(g);
         return TRUE;
     }
     if (!IsLive(hWnd))
@@ -139,7 +134,7 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     // A child's place follows its window's as the window system has it: a
     // compositor that moved the window itself may not have told Qt.
     const QRect outer = w->isWindow() ? ReportedFrameGeometry(hWnd) : QRect(ReportedOrigin(w), w->size());
-    *lpRect = {outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height()};
+    *lpRect = RectOf(outer);
     return TRUE;
 }
 
@@ -229,7 +224,7 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
     }
     RECT client;
     GetClientRect(hWnd, &client);
-    const QRegion added = lpRect ? RectOf(*lpRect).intersected(RectOf(client)) : RectOf(client);
+    const QRegion added = lpRect ? QRectOf(*lpRect).intersected(QRectOf(client)) : QRectOf(client);
     if (added.isEmpty())
         return TRUE;
     const bool wasValid = hWnd->update.isEmpty();
@@ -324,10 +319,8 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)
     if (lpPaint) {
         *lpPaint = {};
         lpPaint->hdc = dc;
-        if (dc) {
-            const QRect bounds = dc->clip ? dc->clip->boundingRect() : QRect();
-            lpPaint->rcPaint = {bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
-        }
+        if (dc && dc->clip)
+            lpPaint->rcPaint = RectOf(dc->clip->boundingRect());
     }
     return dc;
 }

@@ -98,11 +98,8 @@ void WndWidget::paintEvent(QPaintEvent* e)
         return;
     const QPoint origin = ClientOrigin();
     QRegion region = e->region().translated(-origin);
-    if (!m_flushOnly) {
+    if (!m_flushOnly)
         region = Render(region);
-        m_lastShown = region;
-        ++m_paintsShown;
-    }
     QPainter painter(this);
     if (m_hwnd->Border() > 0)
         PaintSizingBorder(painter);
@@ -122,8 +119,6 @@ void WndWidget::PaintUpdate()
     const QRegion painted = Render({});
     if (painted.isEmpty())
         return;
-    m_lastShown = painted;
-    ++m_paintsShown;
     if (ShowPixels(this, m_picture, painted))
         return;
     m_flushOnly = true;
@@ -153,6 +148,8 @@ QRegion WndWidget::Render(QRegion region)
     m_hwnd->paintDC = &dc;
     m_hwnd->Send(WM_PAINT);
     m_hwnd->paintDC = nullptr;
+    m_lastShown = region;  // each paint goes to the screen
+    ++m_paintsShown;
     return region;
 }
 

@@ -45,7 +45,8 @@ public:
 private:
     void PaintSizingBorder(QPainter& painter);
     // Runs WM_PAINT into the picture for the region and the update region
-    // together; returns the region painted, client coordinates.
+    // together; returns the region painted, client coordinates, which the
+    // caller then puts on the screen.
     QRegion Render(QRegion region);
     QPoint ClientOrigin() const;
     Qt::Edges BorderEdges(QPoint pos) const;

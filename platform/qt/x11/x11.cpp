@@ -90,11 +90,10 @@ const XTarget* TargetFor(QWidget* widget, QWidget* top)
 {
     if (s_target.top == top && s_target.connection)
         return &s_target;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = QtConnection();
     QWindow* handle = top->windowHandle();
-    if (!x11 || !x11->connection() || !handle)
+    if (!connection || !handle)
         return nullptr;
-    xcb_connection_t* connection = x11->connection();
     const auto window = xcb_window_t(top->winId());
     xcb_get_geometry_reply_t* geometry =
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
