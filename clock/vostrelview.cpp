@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "frame/placement.h"
 #include "res/resource.h"
 #include "settings/settingsprofile.h"
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win/shellscalingapi.h"
+
 CRect DesktopRect()
 {
     const int cx = GetSystemMetrics(SM_CXVIRTUALSCREEN);
@@ -13,13 +15,33 @@ CRect DesktopRect()
     return CRect(x, y, x + cx, y + cy);
 }
 
-CRect ShrunkOnto(const CRect& rc, const CRect& desktop)
+namespace {
+
+BOOL AddScreen(HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam)
 {
-    const int width = std::min(rc.Width(), desktop.Width());
-    const int height = std::min(rc.Height(), desktop.Height());
-    const int left = width < rc.Width() ? std::min(rc.left, desktop.right - width) : rc.left;
-    const int top = height < rc.Height() ? std::min(rc.top, desktop.bottom - height) : rc.top;
-    return CRect(left, top, left + width, top + height);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(hMonitor, &info))
+        return TRUE;
+    UINT dpiX = USER_DEFAULT_SCREEN_DPI, dpiY = USER_DEFAULT_SCREEN_DPI;
+    if (GetDpiForMonitor(hMonitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY) != S_OK)
+        dpiX = USER_DEFAULT_SCREEN_DPI;
+    auto& screens = *reinterpret_cast<Screens*>(lParam);
+    const Screen screen{CRect(info.rcMonitor), dpiX};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        screens.insert(screens.begin(), screen);
+    else
+        screens.push_back(screen);
+    return TRUE;
+}
+
+}  // namespace
+
+Screens CurrentScreens()
+{
+    Screens screens;
+    EnumDisplayMonitors(nullptr, nullptr, AddScreen, reinterpret_cast<LPARAM>(&screens));
+    return screens;
 }
 
 CPoint DraggedTo(const CRect& window, CSize offset, const CRect& desktop)

@@ -11,6 +11,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_WM_GETMINMAXINFO()
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
 END_MESSAGE_MAP()
 
 CRect DefaultWindowRect()
@@ -19,38 +20,16 @@ CRect DefaultWindowRect()
     return CRect(kDefaultWinLeft, kDefaultWinTop, kDefaultWinRight, kDefaultWinBottom);
 }
 
-UINT StoredRectDpi(const CRect& stored)
+CRect UsableWindowRect(const CRect& stored)
 {
-    UINT dpiX = USER_DEFAULT_SCREEN_DPI, dpiY = USER_DEFAULT_SCREEN_DPI;
-    if (HMONITOR hMonitor = MonitorFromRect(stored, MONITOR_DEFAULTTOPRIMARY);
-        !hMonitor || GetDpiForMonitor(hMonitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY) != S_OK)
-        return USER_DEFAULT_SCREEN_DPI;
-    return dpiX;
-}
-
-CRect UsableWindowRect(const CRect& stored, UINT dpi)
-{
-    const CRect desktop = DesktopRect();
-    const CRect scaled = WindowRectForDpi(stored, dpi);
-    const CRect byDefault = WindowRectForDpi(DefaultWindowRect(), dpi);
-    CRect rc = scaled;
-    if (stored.Width() < 1 || stored.Height() < 1)
-        rc = byDefault;
-    else if (desktop.Width() <= 0)
-        rc = scaled.Width() <= kStandInDesktopExtent && scaled.Height() <= kStandInDesktopExtent ? scaled : byDefault;
-    else if (!MonitorFromRect(scaled, MONITOR_DEFAULTTONULL))
-        rc = byDefault;
-    else
-        rc = ShrunkOnto(scaled, desktop);
-    return CRect(rc.left, rc.top, rc.left + std::max(rc.Width(), GetSystemMetrics(SM_CXMINTRACK)),
-                 rc.top + std::max(rc.Height(), GetSystemMetrics(SM_CYMINTRACK)));
+    return PlacedWindowRect(stored, DefaultWindowRect(), CSize(kMinTrackWidth96, kMinTrackHeight96),
+                            CurrentScreens());
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
     cs.hMenu = nullptr;  // the menu serves as the context menu only
-    const CRect stored = LoadWindowRect(AfxGetApp());
-    const CRect rc = UsableWindowRect(stored, StoredRectDpi(stored));
+    const CRect rc = UsableWindowRect(LoadWindowRect(AfxGetApp()));
     cs.cx = rc.Width();
     cs.cy = rc.Height();
     cs.x = rc.left;
@@ -64,6 +43,19 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam)
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER);
+    return 0;
+}
+
+// A screen that goes (a laptop undocked) or shrinks may take the window with
+// it, and a window without a caption that no screen shows is lost: it comes
+// back wholly onto a screen that remains.
+LRESULT CMainFrame::OnDisplayChange(WPARAM, LPARAM)
+{
+    CRect rc;
+    GetWindowRect(rc);
+    const CRect kept = KeptOnScreens(rc, CurrentScreens());
+    if (!(kept == rc))
+        SetWindowPos(nullptr, kept.left, kept.top, kept.Width(), kept.Height(), SWP_NOZORDER);
     return 0;
 }
 

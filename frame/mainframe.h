@@ -17,6 +17,9 @@ protected:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     // The border stops at the least size, at the window's DPI.
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    // The screens changed: a window that no screen wholly shows any more
+    // moves onto one that remains.
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };
@@ -27,16 +30,6 @@ constexpr DWORD kMainFrameStyle = WS_POPUP | WS_SYSMENU | WS_THICKFRAME;
 // The window's rectangle when the INI file holds none.
 CRect DefaultWindowRect();
 
-// The DPI of the monitor that shows the stored rectangle, or of the primary
-// monitor when none does; 96 with no display.
-UINT StoredRectDpi(const CRect& stored);
-
-// Where the window opens, in the pixels of a monitor of the given DPI: the
-// stored rectangle, scaled by it, as far as the desktop allows. One that a
-// screen shows, even in part, is kept; one larger than the desktop is
-// shrunk to it, at its place as far as it fits. Only one that no screen
-// shows (a monitor that is gone, a place off every screen) or with no size
-// at all opens at the default; a window without a caption that opened off
-// every screen could never be moved back. Last, it grows to the smallest
-// size a window with a sizing border may have.
-CRect UsableWindowRect(const CRect& stored, UINT dpi = USER_DEFAULT_SCREEN_DPI);
+// Where the window opens on this desktop (PlacedWindowRect with the screens
+// as they are now and the least size of a window with a sizing border).
+CRect UsableWindowRect(const CRect& stored);

@@ -3,7 +3,6 @@
 #include "settings/profilekeys.h"
 
 #include <algorithm>
-#include <climits>
 
 std::array<int, BAR_KIND_COUNT> ParseBars(std::string_view bars)
 {
@@ -29,45 +28,6 @@ CRect LoadWindowRect(CWinApp* pApp)
     const int left = int(pApp->GetProfileInt(kSection, kWinLeft, kDefaultWinLeft));
     const int right = int(pApp->GetProfileInt(kSection, kWinRight, kDefaultWinRight));
     return CRect(left, top, right, bottom);
-}
-
-namespace {
-
-// Held at the ends of int: a stored edge near the integer limits must not
-// wrap round to the other side when scaled.
-int Clamped(long long value)
-{
-    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-// Rounded as MulDiv rounds, halves away from zero.
-long long ScaledBy(long long value, int numerator, int denominator)
-{
-    const long long num = value * numerator;
-    return num >= 0 ? (num + denominator / 2) / denominator : -((-num + denominator / 2) / denominator);
-}
-
-CRect Scaled(const CRect& rc, int numerator, int denominator)
-{
-    if (numerator == denominator)
-        return rc;
-    const int left = Clamped(ScaledBy(rc.left, numerator, denominator));
-    const int top = Clamped(ScaledBy(rc.top, numerator, denominator));
-    const long long width = ScaledBy(rc.Width(), numerator, denominator);
-    const long long height = ScaledBy(rc.Height(), numerator, denominator);
-    return CRect(left, top, Clamped(left + width), Clamped(top + height));
-}
-
-}  // namespace
-
-CRect WindowRectForDpi(const CRect& stored, UINT dpi)
-{
-    return Scaled(stored, int(dpi), USER_DEFAULT_SCREEN_DPI);
-}
-
-CRect StoredWindowRect(const CRect& window, UINT dpi)
-{
-    return Scaled(window, USER_DEFAULT_SCREEN_DPI, int(dpi));
 }
 
 DisplaySettings LoadDisplaySettings(CWinApp* pApp)

@@ -21,12 +21,6 @@ std::string FormatBars(const DisplaySettings& settings);
 // WINRIGHT, read in that order, each with its default.
 CRect LoadWindowRect(CWinApp* pApp);
 
-// The stored rectangle is in 96-dpi units, what the window measures at
-// 100 %: on a monitor of another DPI the window is that rectangle scaled
-// (its place and its size each), and its rectangle is stored scaled back.
-CRect WindowRectForDpi(const CRect& stored, UINT dpi);
-CRect StoredWindowRect(const CRect& window, UINT dpi);
-
 // Reads BARS, UPDATE, FGCOLOR, BGCOLOR and USESYSCOLOR (in that order); a
 // missing key gives its default.
 DisplaySettings LoadDisplaySettings(CWinApp* pApp);

@@ -41,14 +41,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // Rectangles no screen shows, or with no size, open at the default.
                       PlacementRow{"RightLeftOfLeft", "WINLEFT=500\r\nWINRIGHT=100\r\n", CRect(0, 0, 400, 100)},
                       PlacementRow{"ZeroHeight", "WINTOP=40\r\nWINBOTTOM=40\r\n", CRect(0, 0, 400, 100)},
+                      // Larger than the desktop (the offscreen one is 800 x 800): shrunk to it
+                      // and moved wholly onto it.
                       PlacementRow{"EdgesAtTheIntegerLimits", "WINLEFT=-2147483648\r\nWINRIGHT=2147483647\r\n",
-                                   CRect(0, 0, 400, 100)},
-                      // Larger than the desktop (the offscreen one is 800 x 800): shrunk to it,
-                      // at its place as far as the new size fits there.
+                                   CRect(0, 0, 800, 100)},
+                      PlacementRow{"HandEditedJunk",
+                                   "WINTOP=abc\r\nWINBOTTOM=\r\nWINLEFT=-99999999999999\r\nWINRIGHT=1e9\r\n",
+                                   CRect(0, 0, 800, 100)},
+                      PlacementRow{"FarLeftAndWide", "WINLEFT=-50000\r\nWINRIGHT=600\r\n", CRect(0, 0, 800, 100)},
+                      PlacementRow{"HugeEveryWay",
+                                   "WINTOP=-5000\r\nWINLEFT=-5000\r\nWINBOTTOM=90000\r\nWINRIGHT=90000\r\n",
+                                   CRect(0, 0, 800, 800)},
                       PlacementRow{"LargerThanAnyDisplay", "WINRIGHT=99999999\r\nWINBOTTOM=99999999\r\n",
                                    CRect(0, 0, 800, 800)},
                       PlacementRow{"LargerThanTheDesktop", "WINRIGHT=20000\r\nWINBOTTOM=20000\r\n", CRect(0, 0, 800, 800)},
-                      PlacementRow{"WiderThanTheDesktop", "WINLEFT=-50\r\nWINRIGHT=760\r\n", CRect(-50, 0, 750, 100)},
+                      PlacementRow{"WiderThanTheDesktop", "WINLEFT=-50\r\nWINRIGHT=860\r\n", CRect(0, 0, 800, 100)},
                       PlacementRow{"WiderAndToTheRight", "WINLEFT=300\r\nWINRIGHT=1300\r\nWINTOP=600\r\nWINBOTTOM=700\r\n",
                                    CRect(0, 600, 800, 700)},
                       // Smaller than Windows lets a sizable window be: the
@@ -58,27 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementRow{"OffEveryScreen", "WINLEFT=5000\r\nWINRIGHT=5400\r\nWINTOP=5000\r\nWINBOTTOM=5100\r\n",
                                    CRect(0, 0, 400, 100)}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// On a monitor of another DPI the stored rectangle is scaled first, and the
-// desktop's rules apply to what the window would be there.
-TEST(MainWindow, PlacedAtTheMonitorsDpi)
-{
-    const struct {
-        CRect stored;
-        UINT dpi;
-        CRect window;
-    } rows[] = {
-        {CRect(100, 50, 300, 150), 192, CRect(200, 100, 600, 300)},
-        {CRect(100, 50, 600, 150), 192, CRect(0, 100, 800, 300)},  // wider than the desktop: shrunk
-        {CRect(500, 500, 600, 550), 192, CRect(0, 0, 800, 200)},   // scaled, off every screen: the default
-        {CRect(5, 5, 5, 5), 144, CRect(0, 0, 600, 150)},           // no size: the default, scaled
-        // Edges that leave int when scaled: held at its ends, no wrap round.
-        {CRect(INT_MIN, 0, INT_MAX, 100), 192, CRect(0, 0, 800, 200)},
-        {CRect(INT_MAX - 100, 0, INT_MAX, 100), 192, CRect(0, 0, 800, 200)},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(UsableWindowRect(row.stored, row.dpi), row.window) << row.stored.left << "," << row.dpi;
-}
 
 TEST(MainWindow, TakesTheRectangleSuggestedForANewDpi)
 {

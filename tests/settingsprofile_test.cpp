@@ -127,30 +127,6 @@ TEST_F(SettingsProfileTest, WindowRectangleIncludingNegativeEdges)
     EXPECT_NE(Saved().find("WINTOP=-7\r\nWINBOTTOM=93\r\nWINLEFT=-3\r\nWINRIGHT=397\r\n"), std::string::npos);
 }
 
-// The stored rectangle is in 96-dpi units: at another DPI the window is it
-// scaled (place and size each, so the size does not depend on the place), and
-// the window's rectangle is stored back as it was.
-TEST(WindowRectAtDpi, ScaledAndStoredBack)
-{
-    const struct {
-        CRect stored;
-        UINT dpi;
-        CRect window;
-    } rows[] = {
-        {CRect(100, 80, 526, 186), 96, CRect(100, 80, 526, 186)},
-        {CRect(0, 0, 400, 100), 144, CRect(0, 0, 600, 150)},
-        {CRect(-700, 100, -300, 200), 192, CRect(-1400, 200, -600, 400)},
-        // Halves round away from zero, and come back.
-        {CRect(1, 3, 138, 42), 144, CRect(2, 5, 208, 64)},
-        {CRect(-1, -3, 136, 36), 144, CRect(-2, -5, 204, 54)},
-        {CRect(101, 33, 236, 72), 120, CRect(126, 41, 295, 90)},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(WindowRectForDpi(row.stored, row.dpi), row.window) << row.dpi;
-        EXPECT_EQ(StoredWindowRect(row.window, row.dpi), row.stored) << row.dpi;
-    }
-}
-
 TEST_F(SettingsProfileTest, OtherContentSurvivesByteForByte)
 {
 #ifdef _WIN32

@@ -26,6 +26,7 @@
 #include "platform/qt/access/accessible.h"
 #include "platform/qt/handle/hwnd.h"
 #include "platform/qt/handle/modal.h"
+#include "platform/qt/handle/screen.h"
 #include "platform/qt/paint/fonts.h"
 #include "platform/qt/paint/gdiobjects.h"
 #include "platform/qt/paint/overlay.h"
@@ -214,6 +215,7 @@ bool AfxPlatformInit(int argc, char** argv, const AFX_PLATFORM_HOST& host)
     InstallAccessibility();
     SpeakJapanese();
     CloseOnSignals();
+    WatchScreens();
     std::atexit(EndWithoutTheDisplay);
     return true;
 }

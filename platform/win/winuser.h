@@ -157,6 +157,14 @@ struct MONITORINFO {
     RECT rcWork;  // without the panels and docks of the desktop
     DWORD dwFlags;
 };
+constexpr DWORD MONITORINFOF_PRIMARY = 0x00000001;
+
+// Called once for each monitor by EnumDisplayMonitors; FALSE stops the walk.
+using MONITORENUMPROC = BOOL (*)(HMONITOR hMonitor, HDC hdc, LPRECT lprcMonitor, LPARAM lParam);
+// Sent to every top-level window when the screens change (one added or
+// removed, one of another size): wParam the bits per pixel, lParam the
+// primary screen's size.
+constexpr UINT WM_DISPLAYCHANGE = 0x007E;
 
 using WNDPROC = LRESULT (*)(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -302,6 +310,9 @@ int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw);
 HMONITOR MonitorFromRect(LPCRECT lprc, DWORD dwFlags);
 HMONITOR MonitorFromWindow(HWND hWnd, DWORD dwFlags);
 BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi);
+// Calls the function for every monitor (the device context and clip
+// rectangle must be null here).
+BOOL EnumDisplayMonitors(HDC hdc, LPCRECT lprcClip, MONITORENUMPROC lpfnEnum, LPARAM dwData);
 
 // The dots per inch of the window's monitor, which its coordinates are in:
 // 96 at 100 %, 192 at 200 %. A window that moves to a monitor of another DPI

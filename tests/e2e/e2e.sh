@@ -37,6 +37,29 @@ test_face_at_fixed_time() {
     stop_clock
 }
 
+# Under openbox on two monitors: the clock on the right one comes wholly onto
+# the left one when the right one goes, and is stored where it then stands.
+# Then, started with stored numbers far past the desktop, it opens on it.
+test_lost_monitor_and_hostile_values() {
+    start_two_monitors
+    start_wm
+    start_clock '[SETTING]\r\nWINLEFT=1500\r\nWINRIGHT=1900\r\nWINTOP=600\r\nWINBOTTOM=700\r\nUPDATE=1000\r\n'
+    expect_eq "$(geometry)" "X=1500 Y=600 WIDTH=400 HEIGHT=100 " "on the right monitor"
+    xrandr --delmonitor right
+    wait_position "$window" 624 600
+    expect_eq "$(geometry)" "X=624 Y=600 WIDTH=400 HEIGHT=100 " "after the right monitor went"
+    stop_clock
+    grep -q $'WINLEFT=624\r' "$work/tarvik.ini" && grep -q $'WINRIGHT=1024\r' "$work/tarvik.ini" ||
+        fail "stored rectangle: $(grep WIN "$work/tarvik.ini" | tr -d '\r' | tr '\n' ' ')"
+
+    start_clock '[SETTING]\r\nWINTOP=-5000\r\nWINLEFT=-5000\r\nWINBOTTOM=90000\r\nWINRIGHT=90000\r\n'
+    expect_eq "$(geometry)" "X=0 Y=0 WIDTH=1024 HEIGHT=768 " "a rectangle past the desktop every way"
+    stop_clock
+    start_clock '[SETTING]\r\nWINTOP=abc\r\nWINBOTTOM=\r\nWINLEFT=-99999999999999\r\nWINRIGHT=1e9\r\n'
+    expect_eq "$(geometry)" "X=0 Y=0 WIDTH=1024 HEIGHT=100 " "hand-edited junk"
+    stop_clock
+}
+
 # A face that changes slowly wakes the clock about once a second; when the
 # time steps (the clock set, summer time, a resume) it catches up within it.
 test_slow_face_catches_up() {

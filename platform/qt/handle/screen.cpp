@@ -1,7 +1,10 @@
 // Screens as monitors: which one shows a rectangle or a window, its work
 // area, the system metrics that come from the screens, and their DPI.
+#include "platform/qt/handle/screen.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -19,6 +22,24 @@ QScreen* ScreenOf(HMONITOR hMonitor)
     return index >= 0 && index < screens.size() ? screens[index] : nullptr;
 }
 
+// Qt tells a change one screen and one property at a time; the windows hear
+// of it once, when it has all been told.
+QTimer* s_settled = nullptr;
+
+void TellTheWindows()
+{
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QSize size = primary ? primary->geometry().size() : QSize();
+    for (HWND hWnd : std::vector<HWND>(AllWindows()))
+        if (IsLive(hWnd) && !hWnd->parent)
+            SendMessageA(hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(size.width(), size.height()));
+}
+
+void WatchScreen(QScreen* screen)
+{
+    QObject::connect(screen, &QScreen::geometryChanged, s_settled, qOverload<>(&QTimer::start));
+}
+
 HMONITOR MonitorOf(qsizetype index)
 {
     return reinterpret_cast<HMONITOR>(std::uintptr_t(index + 1));
@@ -33,6 +54,26 @@ long long DistanceSquared(const QRect& a, const QRect& b)
 }
 
 }  // namespace
+
+void WatchScreens()
+{
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app || s_settled)
+        return;
+    s_settled = new QTimer(app);
+    s_settled->setSingleShot(true);
+    s_settled->setInterval(0);
+    QObject::connect(s_settled, &QTimer::timeout, TellTheWindows);
+    QObject::connect(s_settled, &QObject::destroyed, [] { s_settled = nullptr; });
+    for (QScreen* screen : QGuiApplication::screens())
+        WatchScreen(screen);
+    QObject::connect(app, &QGuiApplication::screenAdded, [](QScreen* screen) {
+        WatchScreen(screen);
+        s_settled->start();
+    });
+    QObject::connect(app, &QGuiApplication::screenRemoved, s_settled, qOverload<>(&QTimer::start));
+    QObject::connect(app, &QGuiApplication::primaryScreenChanged, s_settled, qOverload<>(&QTimer::start));
+}
 
 HMONITOR MonitorFromRect(LPCRECT lprc, DWORD dwFlags)
 {
@@ -67,7 +108,18 @@ BOOL GetMonitorInfoA(HMONITOR hMonitor, MONITORINFO* lpmi)
         return FALSE;
     lpmi->rcMonitor = RectOf(screen->geometry());
     lpmi->rcWork = RectOf(screen->availableGeometry());
-    lpmi->dwFlags = screen == QGuiApplication::primaryScreen() ? 1 : 0;  // MONITORINFOF_PRIMARY
+    lpmi->dwFlags = screen == QGuiApplication::primaryScreen() ? MONITORINFOF_PRIMARY : 0;
+    return TRUE;
+}
+
+BOOL EnumDisplayMonitors(HDC, LPCRECT, MONITORENUMPROC lpfnEnum, LPARAM dwData)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        RECT rc = RectOf(screens[i]->geometry());
+        if (!lpfnEnum(MonitorOf(i), nullptr, &rc, dwData))
+            break;
+    }
     return TRUE;
 }
 
