@@ -26,6 +26,22 @@ namespace {
 const char* const kOtherImageTypes[] = {"bmp", "gif", "ico", "jpe", "jpeg", "jpg", "pbm", "pgm", "ppm",
                                         "svg", "tga", "tif", "tiff", "webp", "xbm", "xpm"};
 
+// Text from the command line as the one line that reports it shows it: a
+// control character (a line break, a terminal's escape) as \xNN.
+std::string Printable(const std::string& text)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            out += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        else
+            out += c;
+    }
+    return out;
+}
+
 // The extension of the file name, in lower case ("" when it has none).
 std::string ExtensionOf(const std::string& path)
 {
@@ -44,7 +60,8 @@ Options SnapshotOf(const std::string& path)
     const std::string ext = ExtensionOf(path);
     for (const char* other : kOtherImageTypes)
         if (ext == other)
-            return {Options::Wrong, {}, "--snapshot writes PNG files only, not ." + ext + " (" + path + ")"};
+            return {Options::Wrong, {},
+                    "--snapshot writes PNG files only, not ." + Printable(ext) + " (" + Printable(path) + ")"};
     return {Options::Snapshot, path, {}};
 }
 
@@ -65,7 +82,7 @@ Options ParseOptions(const std::vector<std::string>& args)
         } else if (!optionsEnded && arg == "--version") {
             return {Options::Version, {}, {}};
         } else if (!optionsEnded && arg == "--snapshot") {
-            if (args.size() != 2 || i != 0)
+            if (args.size() != 2 || i != 0 || args[1].empty())
                 return {Options::Wrong, {}, "--snapshot takes one file name and nothing else"};
             return SnapshotOf(args[1]);
         } else if (!optionsEnded && arg == "--on-top") {
@@ -76,7 +93,7 @@ Options ParseOptions(const std::vector<std::string>& args)
             autostart = true;
             options.autostartOn = args[++i] == "on";
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return {Options::Wrong, {}, "unknown option " + arg};
+            return {Options::Wrong, {}, "unknown option " + Printable(arg)};
         } else if (++files > 1) {
             return {Options::Wrong, {}, "only one FILE can be opened"};
         }

@@ -67,8 +67,8 @@ CClockFace::Look CClockFace::Measure(const CRect& rcClient, const DisplaySetting
     look.drawn = true;
     look.client = rcClient;
     look.metrics = m_metrics;
-    look.back = settings.back;
-    look.bar = settings.bar;
+    look.back = ColorInEffect(settings.back);
+    look.bar = ColorInEffect(settings.bar);
     look.height = BarHeight(rcClient.bottom, settings.Shown(), m_metrics.spacing);
     for (int kind = 0; kind < BAR_KIND_COUNT; ++kind) {
         look.show[kind] = settings.show[kind];

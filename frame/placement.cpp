@@ -169,8 +169,8 @@ CRect PlacedWindowRect(const CRect& stored, const CRect& byDefault, CSize least9
     const Screen& primary = screens.front();
     const auto atDefault = [&] {
         const CRect rc = Grown(WindowRectForDpi(byDefault, primary.dpi), LeastAt(least96, primary.dpi));
-        const CRect moved(rc.left + primary.rect.left, rc.top + primary.rect.top, rc.right + primary.rect.left,
-                          rc.bottom + primary.rect.top);
+        const long long dx = primary.rect.left, dy = primary.rect.top;
+        const CRect moved(Clamped(rc.left + dx), Clamped(rc.top + dy), Clamped(rc.right + dx), Clamped(rc.bottom + dy));
         return MovedOnto(moved, primary.rect, LeastAt(least96, primary.dpi));
     };
     if (home < 0)

@@ -17,6 +17,14 @@ constexpr UINT IntervalInEffect(int interval)
     return interval < 0 || UINT(interval) > kMaxInterval ? kMaxInterval : UINT(interval);
 }
 
+// The colour drawn for a stored one: its red, green and blue (0x00BBGGRR).
+// A hand-edited value with a high byte (FGCOLOR=-1) would otherwise be a
+// palette index or no colour at all to the system's drawing.
+constexpr COLORREF ColorInEffect(COLORREF stored)
+{
+    return stored & 0x00FFFFFF;
+}
+
 struct DisplaySettings {
     int show[BAR_KIND_COUNT];  // 1: the bar of that kind is shown
     int interval;              // the clock's period in milliseconds

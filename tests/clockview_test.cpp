@@ -229,14 +229,25 @@ TEST(ClockView, ResizeShowsWhiteUntilTheNextTick)
     EXPECT_EQ(BufferPixel(view, 491, 171), RGB(173, 222, 255));
 }
 
+// A stored colour with a high byte (hand-edited, negative) draws its red,
+// green and blue.
 TEST(ClockView, TickDrawsTheStoredColours)
 {
-    ClockHarness clock("[SETTING]\r\nUPDATE=100000\r\nBARS=NNNNNNY\r\nFGCOLOR=255\r\nBGCOLOR=16711680\r\n");
-    ASSERT_TRUE(clock.Start());
-    ASSERT_TRUE(clock.ShowAndPaint());
-    clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
-    EXPECT_EQ(BufferPixel(clock.View(), 0, 0), RGB(0, 0, 255));  // blue background
-    EXPECT_EQ(BufferPixel(clock.View(), 10, 8), RGB(255, 0, 0));  // the first tick mark, red
+    const struct {
+        const char* colours;
+        COLORREF back, mark;
+    } rows[] = {
+        {"FGCOLOR=255\r\nBGCOLOR=16711680\r\n", RGB(0, 0, 255), RGB(255, 0, 0)},
+        {"FGCOLOR=-1\r\nBGCOLOR=-16776961\r\n", RGB(255, 0, 0), RGB(255, 255, 255)},
+    };
+    for (const auto& row : rows) {
+        ClockHarness clock(std::string("[SETTING]\r\nUPDATE=100000\r\nBARS=NNNNNNY\r\n") + row.colours);
+        ASSERT_TRUE(clock.Start());
+        ASSERT_TRUE(clock.ShowAndPaint());
+        clock.View()->SendMessage(WM_TIMER, IDT_CLOCK);
+        EXPECT_EQ(BufferPixel(clock.View(), 0, 0), row.back) << row.colours;
+        EXPECT_EQ(BufferPixel(clock.View(), 10, 8), row.mark) << row.colours;  // the first tick mark
+    }
 }
 
 TEST(ClockView, NoBarShownDrawsTheBackgroundOnly)

@@ -33,6 +33,10 @@ TEST(Options, Rows)
         {{"--snapshot", "a.png", "b.png"}, Options::Wrong, "--snapshot takes one file name and nothing else"},
         {{"--bogus"}, Options::Wrong, "unknown option --bogus"},
         {{"-x", "notes.vst"}, Options::Wrong, "unknown option -x"},
+        {{"--snapshot", ""}, Options::Wrong, "--snapshot takes one file name and nothing else"},
+        // What is reported stays one line, without a terminal's escapes.
+        {{"--x\n\x1b[2J"}, Options::Wrong, "unknown option --x\\x0A\\x1B[2J"},
+        {{"--snapshot", "a\r.jpg"}, Options::Wrong, "--snapshot writes PNG files only, not .jpg (a\\x0D.jpg)"},
         {{"a.vst", "b.vst"}, Options::Wrong, "only one FILE can be opened"},
         {{"--on-top"}, Options::Run, "", true},
         {{"--on-top", "notes.vst"}, Options::Run, "", true},

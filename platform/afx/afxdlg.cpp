@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/afx/afxbackend.h"
+#include "platform/afx/afxnumber.h"
 #include "platform/afx/afxres.h"
 
 namespace {
@@ -28,34 +29,6 @@ std::string WindowText(HWND hWnd)
     std::string text(size_t(::GetWindowTextLengthA(hWnd)) + 1, '\0');
     text.resize(size_t(::GetWindowTextA(hWnd, text.data(), int(text.size()))));
     return text;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// An unsigned decimal number with blanks around it and an optional '+';
-// digits beyond 32 bits saturate.
-bool ParseUnsigned(const std::string& text, UINT& value)
-{
-    size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    if (i < text.size() && text[i] == '+')
-        ++i;
-    const size_t digitsStart = i;
-    unsigned long long number = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        number = std::min<unsigned long long>(number * 10 + unsigned(text[i] - '0'), 0xFFFFFFFFull);
-    if (i == digitsStart)
-        return false;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    if (i != text.size())
-        return false;
-    value = UINT(number);
-    return true;
 }
 
 }  // namespace
@@ -128,7 +101,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
-        if (!ParseUnsigned(WindowText(hWndCtrl), value)) {
+        if (!afx::ParseUnsigned(WindowText(hWndCtrl), value)) {
             AfxMessageBox(kParseUInt);
             pDX->Fail();
         }

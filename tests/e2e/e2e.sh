@@ -77,6 +77,72 @@ test_slow_face_catches_up() {
     stop_clock
 }
 
+# Whether the clock's face, its client area at 4,4 inside the window at the
+# top-left corner, is pixel for pixel the face a fresh start draws (a
+# snapshot) at the time in the file, within about a second.
+face_is_fresh_at() {
+    local zone=$1 time=$2 i
+    env -u DISPLAY -u WAYLAND_DISPLAY TZ="$zone" LD_PRELOAD="$faketime_lib" FAKETIME="$time" \
+        "$work/tarvik" --snapshot "$work/fresh.png" || fail "no snapshot at $time"
+    for i in $(seq 12); do
+        sleep 0.1
+        import -window root -crop 420x260+4+4 +repage "$work/shot.png"
+        [ "$(compare -metric AE "$work/shot.png" "$work/fresh.png" null: 2>&1 || true)" = 0 ] && return 0
+    done
+    cp "$work/shot.png" "/tmp/tarvik-jump-shot.png"; cp "$work/fresh.png" "/tmp/tarvik-jump-fresh.png"
+    fail "in $zone at $time the face differs from a fresh one ($(compare -metric AE "$work/shot.png" \
+        "$work/fresh.png" null: 2>&1 || true) pixels; /tmp/tarvik-jump-*.png)"
+}
+
+# The clock in a zone, stepped through the times (each a wall-clock jump):
+# after each its face is the one a fresh start draws.
+steps_in_zone() {
+    local zone=$1; shift
+    echo "$1" >"$work/now"
+    frozen_by_file "$work/now"
+    TZ="$zone" "${frozen[@]}" "$work/tarvik" >"$work/app-${zone//\//-}.log" 2>&1 &
+    app_pid=$!
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^vostrel$' >/dev/null && break
+        sleep 0.05
+    done
+    local time
+    for time in "$@"; do
+        if [ "$time" = stop ]; then  # stopped for five seconds, as by a suspend, while time goes on
+            kill -STOP "$app_pid"
+            echo "$last" | sed 's/:00$/:05/' >"$work/now"
+            sleep 5
+            kill -CONT "$app_pid"
+            time=$(cat "$work/now")
+        else
+            echo "$time" >"$work/now"
+        fi
+        face_is_fresh_at "$zone" "$time"
+        last=$time
+    done
+    stop_clock
+}
+
+# Jumping and stopping clocks: summer time starting and ending (in Berlin,
+# and on Lord Howe Island, which moves by 30 minutes), jumps back decades
+# and on years, month and leap-day ends, the ends of 32-bit time and its
+# start, the year bar after 2038, and a stop of five seconds.
+test_jumping_and_stopping_clocks() {
+    start_xvfb
+    faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -1)
+    cp "$binary" "$work/tarvik"
+    printf '[SETTING]\r\nBARS=YYYYYYY\r\nWINRIGHT=428\r\nWINBOTTOM=268\r\n' >"$work/tarvik.ini"
+    steps_in_zone UTC '2024-05-17 12:30:00' '1994-05-17 12:30:00' '2031-11-02 07:00:00' \
+        '2024-01-31 23:59:59' '2024-02-01 00:00:00' '2024-02-29 23:59:59' '2024-03-01 00:00:00' \
+        '2023-02-28 23:59:59' '2023-03-01 00:00:00' '2023-12-31 23:59:59' '2024-01-01 00:00:00' \
+        '2038-01-19 03:14:07' '2038-01-19 03:14:08' '1969-12-31 23:59:59' '1970-01-01 00:00:00' \
+        '2040-02-29 12:00:00' '2024-06-01 10:00:00' stop
+    steps_in_zone Europe/Berlin '2024-03-31 01:59:59' '2024-03-31 03:00:00' '2024-10-27 01:59:59' \
+        '2024-10-27 03:00:00'
+    steps_in_zone Australia/Lord_Howe '2024-04-07 01:29:59' '2024-04-07 02:00:00' '2024-10-06 01:59:59' \
+        '2024-10-06 02:30:00'
+}
+
 # At a device pixel ratio of 2 every pixel of the face becomes a sharp 2 x 2
 # block: the marks are exactly two device pixels wide, with no blended colours.
 test_hidpi_face() {

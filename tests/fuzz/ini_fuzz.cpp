@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzzinput.h"
 #include "platform/posix/inifileio.h"
 #include "platform/win/inifile.h"
 #include "platform/win/winbase.h"
@@ -25,26 +26,6 @@ template <size_t N>
 const char* Pick(const char* const (&table)[N], uint8_t byte)
 {
     return table[byte % N];
-}
-
-void Check(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "ini fuzz: %s\n", what);
-        std::abort();
-    }
-}
-
-const std::string& ScratchFile()
-{
-    static const std::string path = [] {
-        char name[] = "/tmp/tarvik-fuzz-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd >= 0)
-            close(fd);
-        return std::string(name);
-    }();
-    return path;
 }
 
 void CheckFileFunctions(const std::string& text, const char* section, const char* key, const char* value)
