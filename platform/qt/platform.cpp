@@ -24,7 +24,7 @@
 
 #include "platform/afx/afxbackend.h"
 #include "platform/qt/access/accessible.h"
-#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/modal.h"
 #include "platform/qt/handle/screen.h"
 #include "platform/qt/paint/fonts.h"

@@ -4,7 +4,7 @@
 
 QWidget* WidgetOf(HWND hWnd)
 {
-    return IsLive(hWnd) ? hWnd->widget : nullptr;
+    return WidgetOfWindow(hWnd);
 }
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QWindow>
 
 #include "platform/afx/afxbackend.h"
-#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/modal.h"
 #include "platform/qt/paint/gdiobjects.h"
 #include "platform/win/commdlg.h"
@@ -20,7 +20,7 @@ namespace {
 void CentreOver(QDialog& dialog, HWND hWndOwner)
 {
     dialog.adjustSize();
-    const QWidget* owner = hWndOwner->widget->window();
+    const QWidget* owner = WidgetOfWindow(hWndOwner)->window();
     const QScreen* screen = owner->screen();
     QRect rect(QPoint(0, 0), dialog.size());
     rect.moveCenter(owner->frameGeometry().center());
@@ -43,13 +43,13 @@ int ExecOver(QDialog& dialog, HWND hWndOwner)
     if (hWndOwner) {
         CentreOver(dialog, hWndOwner);
         dialog.winId();
-        if (QWindow* owner = hWndOwner->widget->window()->windowHandle())
+        if (QWindow* owner = WidgetOfWindow(hWndOwner)->window()->windowHandle())
             dialog.windowHandle()->setTransientParent(owner);
     }
     dialog.setWindowModality(Qt::ApplicationModal);
     int result;
     {
-        const KeepShown keepShown(&dialog, hWndOwner ? hWndOwner->widget->window() : nullptr);
+        const KeepShown keepShown(&dialog, hWndOwner ? WidgetOfWindow(hWndOwner)->window() : nullptr);
         ModalScope scope(nullptr, [&dialog] { dialog.reject(); });
         result = dialog.exec();
         if (scope.Aborted())

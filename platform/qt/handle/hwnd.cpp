@@ -72,6 +72,16 @@ bool IsLive(HWND hWnd)
     return hWnd && std::find(s_windows.begin(), s_windows.end(), hWnd) != s_windows.end();
 }
 
+QWidget* WidgetOfWindow(HWND hWnd)
+{
+    return IsLive(hWnd) ? hWnd->widget : nullptr;
+}
+
+bool IsTopLevel(HWND hWnd)
+{
+    return IsLive(hWnd) && !hWnd->parent;
+}
+
 HWND WindowOfWidget(const QWidget* widget)
 {
     for (HWND hWnd : s_windows)

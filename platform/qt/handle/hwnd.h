@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/qt/handle/windowlist.h"
 #include "platform/win/winuser.h"
 
 class QWidget;
@@ -53,26 +54,11 @@ struct HWND__ {
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 };
 
-// The application's main window, as the framework's host names it (null
-// while there is none).
-HWND MainWindow();
-
-// Every window alive, in creation order.
-const std::vector<HWND>& AllWindows();
-bool IsLive(HWND hWnd);
-// The window a widget shows, or null.
-HWND WindowOfWidget(const QWidget* widget);
-
 // A new window handle, registered with its parent; the caller gives it its widget.
 HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userData);
 // Makes the top-level window stay above its owner, as the window manager's
 // transient for it.
 void ApplyOwner(HWND hWnd);
-
-// Once the display is gone, windows change nothing on it any more: no paint,
-// no hiding, no drawing on the screen.
-void SetDisplayGone();
-bool DisplayGone();
 
 // Sets how deep in message handlers the program is (0: none), returning the
 // depth it was; windows whose paint is due are painted when it returns to 0.

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/rect.h"
 #include "platform/win/shellscalingapi.h"
 
@@ -31,7 +31,7 @@ void TellTheWindows()
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QSize size = primary ? primary->geometry().size() : QSize();
     for (HWND hWnd : std::vector<HWND>(AllWindows()))
-        if (IsLive(hWnd) && !hWnd->parent)
+        if (IsTopLevel(hWnd))
             SendMessageA(hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(size.width(), size.height()));
 }
 

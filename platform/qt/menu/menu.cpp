@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/modal.h"
 #include "platform/qt/menu/menuhandle.h"
 #include "platform/win/winuser.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/rect.h"
 #include "platform/qt/menu/menuhandle.h"
 #include "platform/qt/paint/devicecontext.h"

@@ -13,7 +13,7 @@
 
 #include "platform/qt/x11/x11.h"
 
-#include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/placement.h"
 
 namespace {
@@ -119,7 +119,7 @@ private:
         HWND hMain = MainWindow();
         if (!hMain)
             return;
-        StackBelow(this, hMain->widget);
+        StackBelow(this, WidgetOfWindow(hMain));
     }
 
     // What the clock covers on the screen, where the window system has it:
@@ -127,10 +127,10 @@ private:
     static QRegion ClockArea()
     {
         HWND hMain = MainWindow();
-        if (!hMain || !hMain->widget->isVisible())
+        if (!hMain || !WidgetOfWindow(hMain)->isVisible())
             return {};
         const QRect outer = ReportedFrameGeometry(hMain);
-        const QRegion shape = hMain->widget->mask();
+        const QRegion shape = WidgetOfWindow(hMain)->mask();
         return shape.isEmpty() ? QRegion(outer) : shape.translated(outer.topLeft());
     }
 
