@@ -5,6 +5,9 @@
 # seconds it reports the clock's memory and CPU time, whether the face still
 # moves (no stall), and whether the year, month and day bars are the ones a
 # fresh start draws at that moment (a snapshot). It reports; it asserts nothing.
+# The CPU time is libfaketime's more than the clock's: it shortens every
+# poll's timeout by the speed-up, so the event loop spins (the clock itself
+# still paints about 20 times a second).
 #
 # Usage: bench/week.sh [MINUTES [START]]   (START e.g. '2024-02-25 00:00:00', UTC; build first)
 set -euo pipefail
