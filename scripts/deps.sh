@@ -14,7 +14,7 @@ TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-pr
 # it; its tests drive it under Xvfb like the Linux build's.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
                   wine64 googletest fonts-ipafont-gothic fonts-ipafont-mincho wixl)
-WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils faketime imagemagick openbox unzip msitools)
+WINDOWS_TEST_PACKAGES=(xvfb xserver-xephyr xauth xdotool x11-utils x11-xserver-utils faketime imagemagick openbox unzip msitools)
 
 # Installs whichever of the named Debian packages are missing. Nothing is
 # installed (and apt is not touched) when all of them are present already.
