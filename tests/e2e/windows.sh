@@ -102,8 +102,8 @@ test_windows_face_at_fixed_time() {
     check_hour_face "$work/shot.png" 103 83
 }
 
-# The running tarvik.exe, its wall clock stepped (month and leap-day ends,
-# the end of 32-bit time, 2040, decades back) and stopped for five seconds:
+# The running tarvik.exe, its wall clock stepped (a leap day's end, past the
+# end of 32-bit time, decades back) and stopped for five seconds:
 # after each step its face is, within about a second, the one a fresh start
 # draws at that time (a snapshot, from a window of the same client size).
 test_windows_jumping_clock() {
@@ -116,8 +116,7 @@ test_windows_jumping_clock() {
     echo '2024-05-17 12:30:00' >"$work/now"
     frozen_by_file "$work/now"
     start_exe '[SETTING]\r\nBARS=YYYYYYY\r\nWINRIGHT=426\r\nWINBOTTOM=266\r\n' "${frozen[@]}"
-    for time in '2024-02-29 23:59:59' '2024-03-01 00:00:00' '2038-01-19 03:14:07' '2038-01-19 03:14:08' \
-        '2040-02-29 12:00:00' '1994-05-17 12:30:00' stop; do
+    for time in '2024-02-29 23:59:59' '2024-03-01 00:00:00' '2038-01-19 03:14:08' '1994-05-17 12:30:00' stop; do
         if [ "$time" = stop ]; then
             kill -STOP "$app_pid"
             time='1994-05-17 12:30:05'
