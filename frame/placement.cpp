@@ -118,11 +118,12 @@ CRect Bounds(const Screens& screens)
 
 bool Grabbable(const CRect& rc, const Screen& screen)
 {
-    const long long wanted = std::min<long long>(ForDpi(kGrabWidth96, screen.dpi),
-                                                 std::min(Span(rc.left, rc.right), Span(screen.rect.left, screen.rect.right)));
-    const long long wantedY = std::min<long long>(ForDpi(kGrabHeight96, screen.dpi),
-                                                  std::min(Span(rc.top, rc.bottom), Span(screen.rect.top, screen.rect.bottom)));
-    return OverlapX(rc, screen.rect) >= wanted && OverlapY(rc, screen.rect) >= wantedY;
+    const CRect& s = screen.rect;
+    const long long wantedX = std::min<long long>({ForDpi(kGrabWidth96, screen.dpi), Span(rc.left, rc.right),
+                                                   Span(s.left, s.right)});
+    const long long wantedY = std::min<long long>({ForDpi(kGrabHeight96, screen.dpi), Span(rc.top, rc.bottom),
+                                                   Span(s.top, s.bottom)});
+    return OverlapX(rc, s) >= wantedX && OverlapY(rc, s) >= wantedY;
 }
 
 CSize LeastAt(CSize least96, UINT dpi)

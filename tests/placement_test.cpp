@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementRow{"WideFarLeft", CRect(-50000, 0, 600, 100), &kOne, CRect(0, 0, 1920, 100)},
         PlacementRow{"HugeEveryWay", CRect(-5000, -5000, 90000, 90000), &kOne, CRect(0, 0, 1920, 1080)},
         PlacementRow{"IntegerLimits", CRect(INT_MIN, 0, INT_MAX, 100), &kOne, CRect(0, 0, 1920, 100)},
-        PlacementRow{"IntegerLimitsEveryWay", CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), &kOne, CRect(0, 0, 1920, 1080)},
+        PlacementRow{"IntegerLimitsEveryWay", CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), &kOne,
+                     CRect(0, 0, 1920, 1080)},
         PlacementRow{"AtTheTopOfInt", CRect(INT_MAX - 100, 0, INT_MAX, 100), &kOne, kDefault},
         PlacementRow{"OnePixel", CRect(50, 60, 51, 61), &kOne, CRect(50, 60, 186, 99)},
         // Two screens, the second left of the primary.
