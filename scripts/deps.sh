@@ -49,7 +49,7 @@ build_release() {
 # Configures and builds the unit tests with the sanitizers in build-asan/.
 build_sanitized() {
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIK_SANITIZE=ON
-    cmake --build build-asan --target tarvik_unit_tests tarvik_fuzz_replays
+    cmake --build build-asan --target tarvik_unit_tests
 }
 
 # The Wine prefix of build-win/ (unless WINEPREFIX names another), made once
