@@ -28,7 +28,7 @@ std::string EntryValueRead(std::string_view value)
     return out;
 }
 
-// The Exec line split as the Desktop Entry Specification says: arguments
+// The Exec line split as a desktop splits it (freedesktop.org desktop entries): arguments
 // apart by spaces; in double quotes ", `, $ and \ are escaped by a
 // backslash; outside them no reserved character may stand; %% is a %.
 std::vector<std::string> SplitExec(std::string_view line)
