@@ -43,9 +43,11 @@ void FillImageRect(QImage& image, const QRect& rect, QRgb pixel)
 void CopyImageRect(QImage& dst, const QRect& to, const QImage& src, QPoint from)
 {
     const size_t rowBytes = size_t(to.width()) * sizeof(QRgb);
-    for (int row = 0; row < to.height(); ++row)
-        std::memmove(dst.scanLine(to.top() + row) + to.left() * qsizetype(sizeof(QRgb)),
-                     src.constScanLine(from.y() + row) + from.x() * qsizetype(sizeof(QRgb)), rowBytes);
+    const qsizetype dstStride = dst.bytesPerLine(), srcStride = src.bytesPerLine();
+    uchar* out = dst.bits() + to.top() * dstStride + to.left() * qsizetype(sizeof(QRgb));
+    const uchar* in = src.constBits() + from.y() * srcStride + from.x() * qsizetype(sizeof(QRgb));
+    for (int row = 0; row < to.height(); ++row, out += dstStride, in += srcStride)
+        std::memmove(out, in, rowBytes);
 }
 
 }  // namespace

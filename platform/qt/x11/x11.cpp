@@ -129,7 +129,7 @@ bool PutPixels(QWidget* widget, const QImage& image, const QRegion& region)
     if (!target)
         return false;
     const QPoint offset = widget->mapTo(top, QPoint(0, 0));
-    static std::vector<uchar> rows;  // kept: a tick puts pixels without allocating
+    static std::vector<uchar> rows;  // kept and only grown: a tick puts pixels without allocating or clearing
     for (const QRect& dirty : region) {
         const QRect rect = dirty.intersected(image.rect());
         if (rect.isEmpty())
@@ -138,12 +138,15 @@ bool PutPixels(QWidget* widget, const QImage& image, const QRegion& region)
         const int rowsPerRequest = int(std::max<size_t>(1, (target->maxRequestBytes - 64) / rowBytes));
         for (int y = rect.top(); y <= rect.bottom(); y += rowsPerRequest) {
             const int height = std::min(rowsPerRequest, rect.bottom() + 1 - y);
-            rows.resize(rowBytes * size_t(height));
-            for (int row = 0; row < height; ++row)
-                std::copy_n(image.constScanLine(y + row) + rect.left() * 4, rowBytes, rows.data() + rowBytes * row);
+            const size_t bytes = rowBytes * size_t(height);
+            if (rows.size() < bytes)
+                rows.resize(bytes);
+            const uchar* in = image.constBits() + y * image.bytesPerLine() + rect.left() * 4;
+            for (int row = 0; row < height; ++row, in += image.bytesPerLine())
+                std::copy_n(in, rowBytes, rows.data() + rowBytes * row);
             xcb_put_image(target->connection, XCB_IMAGE_FORMAT_Z_PIXMAP, target->window, target->gc,
                           uint16_t(rect.width()), uint16_t(height), int16_t(offset.x() + rect.left()),
-                          int16_t(offset.y() + y), 0, target->depth, uint32_t(rows.size()), rows.data());
+                          int16_t(offset.y() + y), 0, target->depth, uint32_t(bytes), rows.data());
         }
     }
     xcb_flush(target->connection);
