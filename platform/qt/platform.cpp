@@ -198,7 +198,7 @@ QIcon BuildIcon(UINT nID)
 HWND MainWindow()
 {
     HWND hMain = s_host.pfnGetMainWindow ? s_host.pfnGetMainWindow() : nullptr;
-    return IsLive(hMain) ? hMain : nullptr;
+    return IsWindow(hMain) ? hMain : nullptr;
 }
 
 bool AfxPlatformInit(int argc, char** argv, const AFX_PLATFORM_HOST& host)

@@ -1,5 +1,6 @@
 #include "platform/qt/testseam.h"
 
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/window/wndwidget.h"
 
 QWidget* WidgetOf(HWND hWnd)
@@ -11,7 +12,7 @@ namespace {
 
 const HWND__::Timer* TimerOf(HWND hWnd, UINT_PTR nIDEvent)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return nullptr;
     const auto it = hWnd->timers.find(nIDEvent);
     return it == hWnd->timers.end() ? nullptr : &it->second;
@@ -33,17 +34,17 @@ bool TimerRunning(HWND hWnd, UINT_PTR nIDEvent)
 
 QImage PictureOf(HWND hWnd)
 {
-    return IsLive(hWnd) && hWnd->wnd ? hWnd->wnd->Picture() : QImage();
+    return IsWindow(hWnd) && hWnd->wnd ? hWnd->wnd->Picture() : QImage();
 }
 
 QRegion LastRegionShown(HWND hWnd)
 {
-    return IsLive(hWnd) && hWnd->wnd ? hWnd->wnd->LastShown() : QRegion();
+    return IsWindow(hWnd) && hWnd->wnd ? hWnd->wnd->LastShown() : QRegion();
 }
 
 int PaintsShown(HWND hWnd)
 {
-    return IsLive(hWnd) && hWnd->wnd ? hWnd->wnd->PaintsShown() : 0;
+    return IsWindow(hWnd) && hWnd->wnd ? hWnd->wnd->PaintsShown() : 0;
 }
 
 std::vector<HWND> ShownDialogs()

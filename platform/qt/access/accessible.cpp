@@ -17,7 +17,7 @@ namespace {
 AFX_ACCESSIBLE_INFO InfoOf(HWND hWnd)
 {
     AFX_ACCESSIBLE_INFO info;
-    if (!IsLive(hWnd) || !hWnd->Send(WM_GETOBJECT, reinterpret_cast<WPARAM>(&info), AFX_OBJID_INFO))
+    if (!IsWindow(hWnd) || !hWnd->Send(WM_GETOBJECT, reinterpret_cast<WPARAM>(&info), AFX_OBJID_INFO))
         info = {};
     return info;
 }
@@ -228,7 +228,7 @@ void InstallAccessibility()
 
 void NotifyWinEvent(DWORD event, HWND hwnd, LONG idObject, LONG idChild)
 {
-    if (!QAccessible::isActive() || !IsLive(hwnd) || !hwnd->wnd || idObject != OBJID_CLIENT)
+    if (!QAccessible::isActive() || !IsWindow(hwnd) || !hwnd->wnd || idObject != OBJID_CLIENT)
         return;
     auto* window = dynamic_cast<WindowAccessible*>(QAccessible::queryAccessibleInterface(hwnd->widget));
     if (!window)

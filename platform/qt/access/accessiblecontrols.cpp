@@ -10,6 +10,7 @@
 #include "platform/qt/access/accessible.h"
 #include "platform/qt/dialog/controls.h"
 #include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/win/commctrl.h"
 
 namespace {
@@ -186,7 +187,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         HWND buddy = Buddy();
-        if (t == QAccessible::Name && IsLive(buddy))
+        if (t == QAccessible::Name && IsWindow(buddy))
             return buddy->widget->accessibleName();
         if (t == QAccessible::Value)
             return currentValue().toString();
@@ -236,7 +237,7 @@ private:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         HWND hWnd = Handle();
-        return IsLive(hWnd) ? hWnd->Send(message, wParam, lParam) : 0;
+        return IsWindow(hWnd) ? hWnd->Send(message, wParam, lParam) : 0;
     }
 };
 

@@ -38,7 +38,7 @@ void CentreOver(QDialog& dialog, HWND hWndOwner)
 // would). A close request ends it as a cancel.
 int ExecOver(QDialog& dialog, HWND hWndOwner)
 {
-    if (hWndOwner && !IsLive(hWndOwner))
+    if (hWndOwner && !IsWindow(hWndOwner))
         hWndOwner = nullptr;
     if (hWndOwner) {
         CentreOver(dialog, hWndOwner);
@@ -55,7 +55,7 @@ int ExecOver(QDialog& dialog, HWND hWndOwner)
         if (scope.Aborted())
             result = QDialog::Rejected;
     }
-    if (hWndOwner && IsLive(hWndOwner))
+    if (hWndOwner && IsWindow(hWndOwner))
         SetActiveWindow(hWndOwner);
     return result;
 }

@@ -227,13 +227,13 @@ LRESULT ControlGlue::Proc(UINT, WPARAM, LPARAM)
 
 void ControlGlue::Notify(WORD code)
 {
-    if (IsLive(m_hwnd) && IsLive(m_hwnd->parent))
+    if (IsWindow(m_hwnd) && IsWindow(m_hwnd->parent))
         m_hwnd->parent->Send(WM_COMMAND, MAKEWPARAM(m_hwnd->id, code), reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 LRESULT ControlProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* glue = IsLive(hWnd) ? dynamic_cast<ControlGlue*>(hWnd->glue) : nullptr;
+    auto* glue = IsWindow(hWnd) ? dynamic_cast<ControlGlue*>(hWnd->glue) : nullptr;
     return glue ? glue->Proc(message, wParam, lParam) : 0;
 }
 
@@ -273,7 +273,7 @@ HWND CreateDialogControl(HWND hDlg, const AFX_DIALOG_ITEM& item, const QRect& pi
     case Kind::Edit: {
         auto* edit = new DialogEdit(QString::fromUtf8(item.lpszText), parent);
         // Named, as on Windows, by the static text or group box just before it.
-        if (IsLive(previous) && (qobject_cast<QLabel*>(previous->widget) || qobject_cast<QGroupBox*>(previous->widget)))
+        if (IsWindow(previous) && (qobject_cast<QLabel*>(previous->widget) || qobject_cast<QGroupBox*>(previous->widget)))
             edit->setAccessibleName(WithoutMnemonic(ControlText(previous->widget)));
         // Qt keeps two pixels more inside its frame than a Windows edit
         // field, which dialog layouts made for Windows cannot spare.

@@ -95,7 +95,7 @@ HWND AfxCreateDialog(const AFX_DIALOG_TEMPLATE& dlgTemplate, HWND hWndOwner, WND
     for (size_t i = 0; i < dlgTemplate.itemCount; ++i)
         if (!IsKnownControl(dlgTemplate.items[i]))
             return nullptr;
-    if (hWndOwner && !IsLive(hWndOwner))
+    if (hWndOwner && !IsWindow(hWndOwner))
         return nullptr;
 
     HWND hDlg = NewWindowHandle(dlgTemplate.style & ~(WS_VISIBLE | WS_CHILD), hWndOwner, proc, userData);
@@ -129,16 +129,16 @@ HWND AfxCreateDialog(const AFX_DIALOG_TEMPLATE& dlgTemplate, HWND hWndOwner, WND
     }
 
     HWND first = FirstTabStop(hDlg);
-    if (hDlg->Send(WM_INITDIALOG, reinterpret_cast<WPARAM>(first), 0) && IsLive(hDlg) && first)
+    if (hDlg->Send(WM_INITDIALOG, reinterpret_cast<WPARAM>(first), 0) && IsWindow(hDlg) && first)
         SetFocus(first);
-    if (IsLive(hDlg) && (dlgTemplate.style & WS_VISIBLE))
+    if (IsWindow(hDlg) && (dlgTemplate.style & WS_VISIBLE))
         ShowWindow(hDlg, SW_SHOW);
     return hDlg;
 }
 
 LRESULT DefDlgProcA(HWND hDlg, UINT message, WPARAM, LPARAM)
 {
-    if (!IsLive(hDlg))
+    if (!IsWindow(hDlg))
         return 0;
     switch (message) {
     case WM_CLOSE: {
@@ -159,7 +159,7 @@ LRESULT DefDlgProcA(HWND hDlg, UINT message, WPARAM, LPARAM)
 
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect)
 {
-    if (!IsLive(hDlg) || !hDlg->dialog || !lpRect)
+    if (!IsWindow(hDlg) || !hDlg->dialog || !lpRect)
         return FALSE;
     lpRect->left = MulDiv(lpRect->left, hDlg->baseUnitX, 4);
     lpRect->right = MulDiv(lpRect->right, hDlg->baseUnitX, 4);

@@ -92,7 +92,7 @@ private:
     // The buddy's text as a number, or nothing when it holds none.
     std::optional<int> BuddyNumber() const
     {
-        if (!m_buddy || !IsLive(m_buddy))
+        if (!m_buddy || !IsWindow(m_buddy))
             return std::nullopt;
         bool ok = false;
         const long long value = ControlText(m_buddy->widget).trimmed().toLongLong(&ok);
@@ -106,7 +106,7 @@ private:
         m_pos = Clamp(pos);
         // Plain digits: a thousands separator would make the number
         // unreadable to the field's own number check.
-        if ((m_style & UDS_SETBUDDYINT) && m_buddy && IsLive(m_buddy))
+        if ((m_style & UDS_SETBUDDYINT) && m_buddy && IsWindow(m_buddy))
             SetControlText(m_buddy->widget, QString::number(m_pos));
     }
 

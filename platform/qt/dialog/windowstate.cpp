@@ -6,13 +6,14 @@
 #include "platform/afx/afxbackend.h"
 #include "platform/qt/dialog/controls.h"
 #include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/win/winuser.h"
 
 namespace {
 
 bool IsOwnedBy(HWND hWnd, HWND hOwner)
 {
-    for (HWND owner = hWnd->owner; owner; owner = IsLive(owner) ? owner->owner : nullptr)
+    for (HWND owner = hWnd->owner; owner; owner = IsWindow(owner) ? owner->owner : nullptr)
         if (owner == hOwner)
             return true;
     return false;
@@ -22,7 +23,7 @@ bool IsOwnedBy(HWND hWnd, HWND hOwner)
 
 WNDPROC AfxSubclassWindow(HWND hWnd, WNDPROC proc, void* userData)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return nullptr;
     hWnd->userData = userData;
     return std::exchange(hWnd->proc, proc);
@@ -41,7 +42,7 @@ LRESULT DefWindowProcA(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_CONTEXTMENU:
         // Unanswered, it goes to the parent.
-        if (IsLive(hWnd) && hWnd->parent)
+        if (IsWindow(hWnd) && hWnd->parent)
             return SendMessageA(hWnd->parent, WM_CONTEXTMENU, wParam, lParam);
         break;
     default:
@@ -57,12 +58,12 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hWnd, UINT message, WPARAM wParam, LP
 
 HWND GetParent(HWND hWnd)
 {
-    return IsLive(hWnd) ? (hWnd->parent ? hWnd->parent : hWnd->owner) : nullptr;
+    return IsWindow(hWnd) ? (hWnd->parent ? hWnd->parent : hWnd->owner) : nullptr;
 }
 
 HWND GetWindow(HWND hWnd, UINT uCmd)
 {
-    return IsLive(hWnd) && uCmd == GW_OWNER ? hWnd->owner : nullptr;
+    return IsWindow(hWnd) && uCmd == GW_OWNER ? hWnd->owner : nullptr;
 }
 
 HWND GetLastActivePopup(HWND hWnd)
@@ -79,7 +80,7 @@ HWND GetLastActivePopup(HWND hWnd)
 
 BOOL EnableWindow(HWND hWnd, BOOL bEnable)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     const BOOL wasDisabled = hWnd->widget->testAttribute(Qt::WA_ForceDisabled);
     hWnd->widget->setEnabled(bEnable);
@@ -88,12 +89,12 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable)
 
 BOOL IsWindowEnabled(HWND hWnd)
 {
-    return IsLive(hWnd) && !hWnd->widget->testAttribute(Qt::WA_ForceDisabled);
+    return IsWindow(hWnd) && !hWnd->widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
 BOOL IsWindowVisible(HWND hWnd)
 {
-    return IsLive(hWnd) && hWnd->widget->isVisible();
+    return IsWindow(hWnd) && hWnd->widget->isVisible();
 }
 
 HWND GetFocus()
@@ -116,14 +117,14 @@ HWND GetFocus()
 HWND SetFocus(HWND hWnd)
 {
     HWND previous = GetFocus();
-    if (IsLive(hWnd))
+    if (IsWindow(hWnd))
         hWnd->widget->setFocus(Qt::OtherFocusReason);
     return previous;
 }
 
 HWND SetActiveWindow(HWND hWnd)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return nullptr;
     HWND previous = WindowOfWidget(QApplication::activeWindow());
     hWnd->widget->window()->activateWindow();
@@ -132,7 +133,7 @@ HWND SetActiveWindow(HWND hWnd)
 
 BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     const QString text = QString::fromUtf8(lpString ? lpString : "");
     if (hWnd->parent)
@@ -147,7 +148,7 @@ int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount)
     if (!lpString || nMaxCount <= 0)
         return 0;
     *lpString = '\0';
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return 0;
     const QByteArray text =
         (hWnd->parent ? ControlText(hWnd->widget) : hWnd->widget->windowTitle()).toUtf8();
@@ -162,14 +163,14 @@ int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount)
 
 int GetWindowTextLengthA(HWND hWnd)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return 0;
     return int((hWnd->parent ? ControlText(hWnd->widget) : hWnd->widget->windowTitle()).toUtf8().size());
 }
 
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
 {
-    if (!IsLive(hDlg))
+    if (!IsWindow(hDlg))
         return nullptr;
     for (HWND child : hDlg->children)
         if (child->id == nIDDlgItem)
@@ -179,5 +180,5 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
 
 int GetDlgCtrlID(HWND hWnd)
 {
-    return IsLive(hWnd) ? hWnd->id : 0;
+    return IsWindow(hWnd) ? hWnd->id : 0;
 }

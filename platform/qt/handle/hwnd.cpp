@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/qt/handle/windowlist.h"
+
 namespace {
 
 std::vector<HWND> s_windows;
@@ -67,19 +69,19 @@ const std::vector<HWND>& AllWindows()
     return s_windows;
 }
 
-bool IsLive(HWND hWnd)
+BOOL IsWindow(HWND hWnd)
 {
     return hWnd && std::find(s_windows.begin(), s_windows.end(), hWnd) != s_windows.end();
 }
 
 QWidget* WidgetOfWindow(HWND hWnd)
 {
-    return IsLive(hWnd) ? hWnd->widget : nullptr;
+    return IsWindow(hWnd) ? hWnd->widget : nullptr;
 }
 
 bool IsTopLevel(HWND hWnd)
 {
-    return IsLive(hWnd) && !hWnd->parent;
+    return IsWindow(hWnd) && !hWnd->parent;
 }
 
 HWND WindowOfWidget(const QWidget* widget)
@@ -115,7 +117,7 @@ HWND NewWindowHandle(DWORD style, HWND parentOrOwner, WNDPROC proc, void* userDa
 
 void ApplyOwner(HWND hWnd)
 {
-    if (!hWnd->owner || !IsLive(hWnd->owner) || !hWnd->widget->isWindow())
+    if (!hWnd->owner || !IsWindow(hWnd->owner) || !hWnd->widget->isWindow())
         return;
     hWnd->widget->winId();
     QWidget* owner = hWnd->owner->widget->window();

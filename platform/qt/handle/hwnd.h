@@ -10,7 +10,6 @@
 #include <map>
 #include <vector>
 
-#include "platform/qt/handle/windowlist.h"
 #include "platform/win/winuser.h"
 
 class QWidget;

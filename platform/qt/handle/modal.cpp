@@ -99,7 +99,7 @@ KeepShown::~KeepShown()
 
 BOOL AfxRunModalLoop(HWND hWnd)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return TRUE;
     QEventLoop loop;
     ModalScope scope(hWnd, [&loop] { loop.exit(); });
@@ -107,7 +107,7 @@ BOOL AfxRunModalLoop(HWND hWnd)
     // Modal to the window manager too (_NET_WM_STATE_MODAL): a click on the
     // window it blocks gives the activation and the keyboard back to it.
     hWnd->widget->setWindowModality(Qt::ApplicationModal);
-    const KeepShown keepShown(hWnd->widget, hWnd->owner && IsLive(hWnd->owner) ? hWnd->owner->widget->window() : nullptr);
+    const KeepShown keepShown(hWnd->widget, hWnd->owner && IsWindow(hWnd->owner) ? hWnd->owner->widget->window() : nullptr);
     ShowWindow(hWnd, SW_SHOW);
     hWnd->widget->raise();
     SetActiveWindow(hWnd);

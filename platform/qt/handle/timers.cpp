@@ -21,7 +21,7 @@ public:
 protected:
     void timerEvent(QTimerEvent* e) override
     {
-        if (!IsLive(m_hwnd))
+        if (!IsWindow(m_hwnd))
             return;
         for (const auto& [id, timer] : m_hwnd->timers)
             if (timer.qtId == e->timerId()) {
@@ -70,7 +70,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() != QEvent::Expose || !IsLive(m_hwnd) || !m_window)
+        if (e->type() != QEvent::Expose || !IsWindow(m_hwnd) || !m_window)
             return false;
         const bool exposed = m_window->isExposed();
         m_shown = m_shown || exposed;
@@ -111,7 +111,7 @@ bool TimersHeld(HWND hWnd)
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return 0;
     KillTimer(hWnd, nIDEvent);
     HWND__::Timer timer{std::clamp(uElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM), 0};
@@ -126,7 +126,7 @@ UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC)
 
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     const auto it = hWnd->timers.find(uIDEvent);
     if (it == hWnd->timers.end())

@@ -14,7 +14,6 @@ HWND MainWindow();
 
 // Every window alive, in creation order.
 const std::vector<HWND>& AllWindows();
-bool IsLive(HWND hWnd);
 // The window a widget shows, or null.
 HWND WindowOfWidget(const QWidget* widget);
 // The widget that shows a live window (null for any other handle), and

@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/modal.h"
 #include "platform/qt/menu/menuhandle.h"
 #include "platform/win/winuser.h"
@@ -32,7 +31,7 @@ void AddItems(QMenu& menu, HMENU hMenu)
 
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT*)
 {
-    if (!IsMenu(hMenu) || !IsLive(hWnd))
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
         return FALSE;
     QMenu menu;
     AddItems(menu, hMenu);

@@ -10,6 +10,7 @@
 
 #include "platform/afx/afxbackend.h"
 #include "platform/qt/handle/hwnd.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/placement.h"
 #include "platform/qt/handle/rect.h"
 #include "platform/qt/handle/timers.h"
@@ -59,7 +60,7 @@ void ReleaseWindow(HWND hWnd)
 
 HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON hIcon)
 {
-    if ((cs.hwndParent && !IsLive(cs.hwndParent)) || (!cs.hwndParent && (cs.style & WS_CHILD)))
+    if ((cs.hwndParent && !IsWindow(cs.hwndParent)) || (!cs.hwndParent && (cs.style & WS_CHILD)))
         return nullptr;
     HWND hwnd = NewWindowHandle(DWORD(cs.style), cs.hwndParent, proc, userData);
     hwnd->wnd = new WndWidget(hwnd, hwnd->parent ? hwnd->parent->widget : nullptr);
@@ -80,12 +81,12 @@ HWND AfxCreateWindow(const CREATESTRUCT& cs, WNDPROC proc, void* userData, HICON
 
 void* GetWindowUserData(HWND hWnd)
 {
-    return IsLive(hWnd) ? hWnd->userData : nullptr;
+    return IsWindow(hWnd) ? hWnd->userData : nullptr;
 }
 
 BOOL DestroyWindow(HWND hWnd)
 {
-    if (!IsLive(hWnd) || hWnd->destroying)
+    if (!IsWindow(hWnd) || hWnd->destroying)
         return FALSE;
     hWnd->destroying = true;
     SendDestroy(hWnd);
@@ -93,14 +94,9 @@ BOOL DestroyWindow(HWND hWnd)
     return TRUE;
 }
 
-BOOL IsWindow(HWND hWnd)
-{
-    return IsLive(hWnd);
-}
-
 DWORD GetWindowStyle(HWND hWnd)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return 0;
     return (hWnd->style & ~(WS_VISIBLE | WS_DISABLED)) | (hWnd->widget->isVisible() ? WS_VISIBLE : 0) |
            (hWnd->widget->testAttribute(Qt::WA_ForceDisabled) ? WS_DISABLED : 0);
@@ -108,7 +104,7 @@ DWORD GetWindowStyle(HWND hWnd)
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect)
 {
-    if (!IsLive(hWnd) || !lpRect)
+    if (!IsWindow(hWnd) || !lpRect)
         return FALSE;
     const int border = hWnd->Border();
     *lpRect = {0, 0, std::max(0, hWnd->widget->width() - 2 * border),
@@ -126,7 +122,7 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
         *lpRect = RectOf(g);
         return TRUE;
     }
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     const QWidget* w = hWnd->widget;
     // The window rectangle is the outer one, with the window manager's frame
@@ -140,7 +136,7 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
 
 BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     // Positions of child windows are relative to the parent's client area.
     const int offset = hWnd->parent ? hWnd->parent->Border() : 0;
@@ -157,7 +153,7 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int cx, int cy, BOOL bRepaint)
 
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     QWidget* w = hWnd->widget;
     const bool topmost = hWndInsertAfter == HWND_TOPMOST;
@@ -189,7 +185,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
 
 BOOL ShowWindow(HWND hWnd, int nCmdShow)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     const BOOL wasVisible = hWnd->widget->isVisible();
     if (nCmdShow != SW_HIDE) {
@@ -216,7 +212,7 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL)
         InvalidateScreenDrawing();
         return TRUE;
     }
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     if (!hWnd->wnd) {
         hWnd->widget->update();  // a control paints itself
@@ -251,7 +247,7 @@ BOOL UpdateWindow(HWND hWnd)
         UpdateScreenDrawing();  // repainting every window wipes what was drawn on the screen
         return TRUE;
     }
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     if (!hWnd->wnd) {
         hWnd->widget->repaint();
@@ -264,7 +260,7 @@ BOOL UpdateWindow(HWND hWnd)
 
 BOOL PostMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return FALSE;
     QCoreApplication::postEvent(hWnd->widget, new MessageEvent(msg, wParam, lParam));
     return TRUE;
@@ -272,7 +268,7 @@ BOOL PostMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT SendMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return IsLive(hWnd) ? hWnd->Send(msg, wParam, lParam) : 0;
+    return IsWindow(hWnd) ? hWnd->Send(msg, wParam, lParam) : 0;
 }
 
 void PostQuitMessage(int nExitCode)
@@ -298,7 +294,7 @@ HRGN CreateEllipticRgn(int x1, int y1, int x2, int y2)
 
 int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw)
 {
-    if (!IsLive(hWnd))
+    if (!IsWindow(hWnd))
         return ERROR;
     if (hWnd->region != hRgn)
         DeleteObject(std::exchange(hWnd->region, hRgn));
@@ -315,7 +311,7 @@ int SetWindowRgn(HWND hWnd, HRGN hRgn, BOOL bRedraw)
 
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)
 {
-    auto* dc = IsLive(hWnd) ? hWnd->paintDC : nullptr;
+    auto* dc = IsWindow(hWnd) ? hWnd->paintDC : nullptr;
     if (lpPaint) {
         *lpPaint = {};
         lpPaint->hdc = dc;

@@ -12,6 +12,7 @@
 
 #include "platform/qt/handle/modal.h"
 #include "platform/qt/handle/placement.h"
+#include "platform/qt/handle/windowlist.h"
 #include "platform/qt/handle/timers.h"
 #include "platform/qt/paint/devicecontext.h"
 #include "platform/qt/paint/overlay.h"
