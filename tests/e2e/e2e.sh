@@ -77,21 +77,14 @@ test_slow_face_catches_up() {
     stop_clock
 }
 
-# Whether the clock's face, its client area at 4,4 inside the window at the
-# top-left corner, is pixel for pixel the face a fresh start draws (a
-# snapshot) at the time in the file, within about a second.
+# The clock's face, its client area at 4,4 inside the window at the
+# top-left corner, is within about a second the face a fresh start draws (a
+# snapshot) at the time in the file.
 face_is_fresh_at() {
-    local zone=$1 time=$2 i
+    local zone=$1 time=$2
     env -u DISPLAY -u WAYLAND_DISPLAY TZ="$zone" LD_PRELOAD="$faketime_lib" FAKETIME="$time" \
         "$work/tarvik" --snapshot "$work/fresh.png" || fail "no snapshot at $time"
-    for i in $(seq 12); do
-        sleep 0.1
-        import -window root -crop 420x260+4+4 +repage "$work/shot.png"
-        [ "$(compare -metric AE "$work/shot.png" "$work/fresh.png" null: 2>&1 || true)" = 0 ] && return 0
-    done
-    cp "$work/shot.png" "/tmp/tarvik-jump-shot.png"; cp "$work/fresh.png" "/tmp/tarvik-jump-fresh.png"
-    fail "in $zone at $time the face differs from a fresh one ($(compare -metric AE "$work/shot.png" \
-        "$work/fresh.png" null: 2>&1 || true) pixels; /tmp/tarvik-jump-*.png)"
+    expect_shown 420x260+4+4 "$work/fresh.png" "in $zone at $time"
 }
 
 # The clock in a zone, stepped through the times (each a wall-clock jump):

@@ -227,3 +227,19 @@ screen_changes() {
     done
     echo "$changes"
 }
+
+# Waits about a second for the screen's area CROP (WxH+X+Y) to show exactly
+# the pixels of the image; fails saying when otherwise, and keeps both images
+# as /tmp/tarvik-shown.png and /tmp/tarvik-expected.png.
+expect_shown() {
+    local crop=$1 image=$2 when=$3
+    for _ in $(seq 12); do
+        sleep 0.1
+        import -window root -crop "$crop" +repage "$work/shown.png"
+        [ "$(compare -metric AE "$work/shown.png" "$image" null: 2>&1 || true)" = 0 ] && return 0
+    done
+    cp "$work/shown.png" /tmp/tarvik-shown.png
+    cp "$image" /tmp/tarvik-expected.png
+    fail "$when the face differs from a fresh one in $(compare -metric AE "$work/shown.png" "$image" null: 2>&1 ||
+        true) pixels (/tmp/tarvik-shown.png, /tmp/tarvik-expected.png)"
+}
