@@ -1,14 +1,13 @@
 // Fuzz target for the text of the settings dialog's interval field as the
 // dialog reads it: accepted exactly when it is a decimal number (blanks
 // around it, an optional +), read as that number (held at 2^32 - 1), and
-// an accepted interval within the dialog's range is the one that runs.
+// the number shown for it reads back the same.
 #include <charconv>
 #include <climits>
 #include <string>
 
 #include "fuzzinput.h"
 #include "platform/afx/afxnumber.h"
-#include "settings/displaysettings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -36,7 +35,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(value == expected, "the number read is not the one written");
     UINT again = 0;
     Check(afx::ParseUnsigned(std::to_string(value), again) && again == value, "the shown number does not read back");
-    if (value >= kMinInterval && value <= kMaxInterval)
-        Check(IntervalInEffect(int(value)) == value, "an interval the dialog accepts does not run");
     return 0;
 }
