@@ -17,10 +17,9 @@
 namespace {
 
 // Places the dialog centred over its owner, inside the owner's screen.
-void CentreOver(QDialog& dialog, HWND hWndOwner)
+void CentreOver(QDialog& dialog, const QWidget* owner)
 {
     dialog.adjustSize();
-    const QWidget* owner = WidgetOfWindow(hWndOwner)->window();
     const QScreen* screen = owner->screen();
     QRect rect(QPoint(0, 0), dialog.size());
     rect.moveCenter(owner->frameGeometry().center());
@@ -38,24 +37,24 @@ void CentreOver(QDialog& dialog, HWND hWndOwner)
 // would). A close request ends it as a cancel.
 int ExecOver(QDialog& dialog, HWND hWndOwner)
 {
-    if (hWndOwner && !IsWindow(hWndOwner))
-        hWndOwner = nullptr;
-    if (hWndOwner) {
-        CentreOver(dialog, hWndOwner);
+    const QWidget* shown = WidgetOfWindow(hWndOwner);  // null where there is no live owner
+    QWidget* owner = shown ? shown->window() : nullptr;
+    if (owner) {
+        CentreOver(dialog, owner);
         dialog.winId();
-        if (QWindow* owner = WidgetOfWindow(hWndOwner)->window()->windowHandle())
-            dialog.windowHandle()->setTransientParent(owner);
+        if (QWindow* handle = owner->windowHandle())
+            dialog.windowHandle()->setTransientParent(handle);
     }
     dialog.setWindowModality(Qt::ApplicationModal);
     int result;
     {
-        const KeepShown keepShown(&dialog, hWndOwner ? WidgetOfWindow(hWndOwner)->window() : nullptr);
+        const KeepShown keepShown(&dialog, owner);
         ModalScope scope(nullptr, [&dialog] { dialog.reject(); });
         result = dialog.exec();
         if (scope.Aborted())
             result = QDialog::Rejected;
     }
-    if (hWndOwner && IsWindow(hWndOwner))
+    if (owner && IsWindow(hWndOwner))
         SetActiveWindow(hWndOwner);
     return result;
 }

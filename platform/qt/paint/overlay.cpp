@@ -116,10 +116,8 @@ private:
     // The clock stays above what it drew: the drawing goes just below it.
     void KeepClockAbove()
     {
-        HWND hMain = MainWindow();
-        if (!hMain)
-            return;
-        StackBelow(this, WidgetOfWindow(hMain));
+        if (QWidget* clock = WidgetOfWindow(MainWindow()))
+            StackBelow(this, clock);
     }
 
     // What the clock covers on the screen, where the window system has it:
@@ -127,10 +125,11 @@ private:
     static QRegion ClockArea()
     {
         HWND hMain = MainWindow();
-        if (!hMain || !WidgetOfWindow(hMain)->isVisible())
+        const QWidget* clock = WidgetOfWindow(hMain);
+        if (!clock || !clock->isVisible())
             return {};
         const QRect outer = ReportedFrameGeometry(hMain);
-        const QRegion shape = WidgetOfWindow(hMain)->mask();
+        const QRegion shape = clock->mask();
         return shape.isEmpty() ? QRegion(outer) : shape.translated(outer.topLeft());
     }
 
